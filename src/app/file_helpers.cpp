@@ -1,0 +1,73 @@
+#include "app/file_helpers.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "platform/platform.h"
+#include "shared/nocase.h"
+
+uint32_t FileSizeOf(const char* path) {
+  if (path == nullptr || path[0] == '\0') return 0;
+  FILE* f = fopen(path, "rb");
+  if (f == nullptr) return 0;
+  long size = 0;
+  if (fseek(f, 0, SEEK_END) == 0) size = ftell(f);
+  fclose(f);
+  return size > 0 ? static_cast<uint32_t>(size) : 0;
+}
+
+int GetField(const char* text, char separator, int index, char* out, int size) {
+  if (size > 0) out[0] = '\0';
+  if (text == nullptr || text[0] == '\0' || index < 0) return 0;
+  const char* p = text;
+  for (int field = 0; field < index; field++) {
+    const char* end = separator == '\0' ? p + strlen(p) : strchr(p, separator);
+    if (end == nullptr) return index + 1;  // fewer fields: the result is empty
+    p = end + 1;
+    if (separator == '\0' && *p == '\0') return index + 1;
+  }
+  size_t length = 0;
+  while (p[length] != '\0' && p[length] != separator) length++;
+  if (size <= 0) return index + 1;
+  if (length > static_cast<size_t>(size - 1)) length = static_cast<size_t>(size - 1);
+  memcpy(out, p, length);
+  out[length] = '\0';
+  return index + 1;
+}
+
+namespace {
+
+// The extension of the filter pair the user chose: "" for "*.*", else the
+// pattern without its leading '*'.
+void FilterExtension(const char* filter, int pair, char* extension, int size) {
+  char pattern[260];
+  GetField(filter, '\0', 2 * pair - 1, pattern, sizeof pattern);
+  extension[0] = '\0';
+  if (strcmp(pattern, "*.*") == 0) return;
+  snprintf(extension, static_cast<size_t>(size), "%s", pattern[0] == '*' ? pattern + 1 : pattern);
+}
+
+void Append(char* name, int nameSize, const char* extension) {
+  size_t length = strlen(name);
+  snprintf(name + length, static_cast<size_t>(nameSize) - length, "%s", extension);
+}
+
+}  // namespace
+
+int ChooseFileName(uint32_t owner, char* name, int nameSize, const char* filter, int mode,
+                   int filterIndex) {
+  char path[260];
+  snprintf(path, sizeof path, "%s", name);
+  int chosenIndex = filterIndex;
+  if (!PlatformFileDialog(owner, mode == kChooseSave, path, sizeof path, filter, &chosenIndex)) {
+    return kChooseCancelled;
+  }
+  snprintf(name, static_cast<size_t>(nameSize), "%s", path);
+  if (mode != kChooseSave) return kChooseChosen;
+  char extension[260];
+  FilterExtension(filter, chosenIndex, extension, sizeof extension);
+  bool recording = FindNoCase(name, ".mvk") >= 0 || FindNoCase(name, ".mvx") >= 0;
+  if (recording && extension[0] != '\0' && FindNoCase(name, extension) < 0) return kChooseConflict;
+  if (strchr(name, '.') == nullptr) Append(name, nameSize, extension[0] ? extension : ".mvk");
+  return kChooseChosen;
+}

@@ -1,0 +1,92 @@
+// The one seam between Morvik's portable logic and the operating system.
+// Windows builds link platform/win32/*.cpp; the native unit tests link the
+// scripted fake in tests/fake/. Handles are 32-bit values, as in the binary
+// recording formats; 0 means "none".
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// Message-box bits and answers used by the portable code.
+enum : uint32_t {
+  kMbOk = 0x0,
+  kMbYesNoCancel = 0x3,
+  kMbYesNo = 0x4,
+  kMbIconStop = 0x10,
+  kMbIconQuestion = 0x20,
+  kMbIconExclamation = 0x30,
+  kMbIconInformation = 0x40,
+  kMbUserIcon = 0x80,
+  kMbSystemModal = 0x1000,
+  kMbTaskModal = 0x2000,
+  kMbTopmost = 0x40000,
+};
+enum : int { kIdOk = 1, kIdCancel = 2, kIdYes = 6, kIdNo = 7 };
+
+// Registry roots as the settings store numbers them.
+enum : int { kRootClassesRoot = 1, kRootCurrentUser = 2, kRootLocalMachine = 3, kRootUsers = 4 };
+// Registry value types.
+enum : uint32_t { kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4 };
+// Results of the registry calls.
+enum : int { kRegOk = 0, kRegNoKey = 1, kRegFailed = 2 };
+
+// Window show commands.
+enum : int { kShowHide = 0, kShowNormal = 1, kShowMinimized = 2, kShowRestore = 9 };
+
+struct PlatformTime {
+  uint16_t year, month, dayOfWeek, day, hour, minute, second, milliseconds;
+};
+
+// Memory. Storage of the subsystems' state records; 0 on failure.
+void* PlatformAllocate(size_t bytes);
+void PlatformFree(void* block);
+
+// Time.
+uint32_t PlatformTickCount();
+void PlatformLocalTime(PlatformTime* time);
+void PlatformSleep(uint32_t milliseconds);
+
+// Message box without owner window; returns the button pressed (kIdOk...).
+// With kMbUserIcon the program's own icon is shown.
+int PlatformMessageBox(const char* text, const char* caption, uint32_t style);
+
+// The text of the calling thread's last error; returns the length, 0 when
+// the system has no text for it.
+int PlatformLastErrorText(char* buffer, int size);
+
+// The running program's file path; returns its length (0 on failure).
+int PlatformModuleFileName(char* buffer, int size);
+
+// Screen.
+int PlatformScreenWidth();
+int PlatformScreenHeight();
+
+// Top-level windows.
+uint32_t PlatformFindWindowByClass(const char* className);
+bool PlatformIsWindowVisible(uint32_t window);
+bool PlatformIsWindowMinimized(uint32_t window);
+void PlatformShowWindow(uint32_t window, int showCommand);
+void PlatformSetForegroundWindow(uint32_t window);
+
+// Common Open (save false) or Save (save true) dialog. `buffer` holds the
+// proposed name and receives the chosen path (at most size-1 characters).
+// `filter` is pairs of NUL-terminated description and pattern, ended by an
+// empty string; `filterIndex` (1-based) is the pair chosen before and after.
+// Returns true when the user chose a file.
+bool PlatformFileDialog(uint32_t owner, bool save, char* buffer, int size, const char* filter,
+                        int* filterIndex);
+
+// Registry. Paths are key paths below the root ("SOFTWARE\\Morvik").
+// Query: `size` gives the room in `data` and receives the stored size.
+int PlatformRegQuery(int root, const char* keyPath, const char* name, uint32_t* type, void* data,
+                     uint32_t* size);
+// Create a key (and the keys above it) when missing.
+int PlatformRegCreateKey(int root, const char* keyPath);
+// Set: opens the key, creating it when missing.
+int PlatformRegSet(int root, const char* keyPath, const char* name, uint32_t type,
+                   const void* data, uint32_t size);
+// Delete a value: kRegNoKey when the key is missing, kRegFailed when the
+// key exists but the value could not be deleted.
+int PlatformRegDeleteValue(int root, const char* keyPath, const char* name);
+// Delete a key (that has no subkeys) given by its full path.
+int PlatformRegDeleteKey(int root, const char* keyPath);

@@ -1,0 +1,5 @@
+#include "playback/playback_state.h"
+
+PlaybackState gPlayback;
+
+void ResetPlaybackState() { gPlayback = PlaybackState{}; }
