@@ -1,0 +1,61 @@
+// Resource numbers and the command identifiers of the main window. Plain
+// macros, since the resource compiler reads this file too.
+#pragma once
+
+#define IDI_MORVIK 1000
+#define IDI_TRAY_OFF 1006
+#define IDI_TRAY_RECORD 1004
+#define IDI_TRAY_PLAY 1003
+#define IDR_ACCELERATORS 1018
+#define IDR_MAIN_MENU 1022
+#define IDD_MAIN_PANEL 1040
+
+#define ID_MAIN_TIMER 1726
+#define WM_TRAY_CALLBACK 1728
+
+#define ID_EXIT 1030
+#define ID_ABOUT 1031
+#define ID_SHOW_PANEL 1040
+#define ID_OPEN 1051
+#define ID_START_RECORDING 1054
+#define ID_PLAY 1056
+#define ID_STOP_RECORDING 1058
+#define ID_SAVE_AS 1061
+#define ID_ACTION_COUNT 1065
+#define ID_NEW 1066
+#define ID_CLOSE 1067
+#define ID_RESET_RECENT 1068
+#define ID_LEGAL 1076
+#define ID_WEB 1082
+#define ID_SHOW_TABS 1084
+#define ID_HELP_SCRIPT 1087
+#define ID_SUPPORT_MAIL 1089
+#define ID_RELOAD 1103
+#define ID_EDIT_SCRIPT 1105
+#define ID_VIEW_LOG 1112
+#define ID_ADVANCED_OPTIONS 1118
+#define ID_NORMAL_SETTINGS 1131
+#define ID_AUTOSTART 1132
+#define ID_HELP_REVISIONS 1133
+#define ID_HELP_FAQ 1134
+#define ID_CREATE_EXE 1135
+#define ID_BACKUP_ALL 1142
+#define ID_BACKUP_MAPPINGS 1143
+#define ID_BACKUP_SHORTTYPES 1144
+#define ID_BACKUP_BASIC 1146
+#define ID_HELP_CONTENTS 1149
+#define ID_HELP_SCREEN 1150
+#define ID_USER_COMMAND 1729
+#define ID_SPEED_FAST 1730
+#define ID_TOGGLE_TOPMOST 1731
+#define ID_PLAY_MAPPING 1732
+#define ID_PLAY_SERVICE_FILE 1733
+#define ID_TRAY_START 1734
+#define ID_TRAY_STOP 1735
+#define ID_TRAY_PLAY 1736
+#define ID_SERVICE_STOP 1737
+#define ID_SERVICE_START 1738
+#define ID_TRAY_SHOW 1739
+#define ID_TRAY_EXIT 1740
+#define ID_RECENT_1 1741
+#define ID_RECENT_8 1748
