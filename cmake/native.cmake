@@ -9,15 +9,15 @@ endif()
 add_library(morvik_core STATIC ${MORVIK_CORE_SOURCES})
 target_include_directories(morvik_core PUBLIC src)
 
-add_library(morvik_fake STATIC tests/fake/fake_platform.cpp)
+add_library(morvik_fake STATIC tests/fake/fake_platform.cpp tests/fake/fake_menu.cpp)
 target_include_directories(morvik_fake PUBLIC src tests/fake)
 
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
 add_executable(morvik_unit_tests
-  tests/unit/choose_file_name_test.cpp
   tests/unit/command_line_test.cpp
+  tests/unit/file_helpers_test.cpp
   tests/unit/log_test.cpp
   tests/unit/nocase_test.cpp
   tests/unit/recording_test.cpp

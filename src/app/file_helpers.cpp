@@ -1,5 +1,8 @@
 #include "app/file_helpers.h"
 
+#include <sys/stat.h>
+
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -8,12 +11,12 @@
 
 uint32_t FileSizeOf(const char* path) {
   if (path == nullptr || path[0] == '\0') return 0;
-  FILE* f = fopen(path, "rb");
-  if (f == nullptr) return 0;
-  long size = 0;
-  if (fseek(f, 0, SEEK_END) == 0) size = ftell(f);
-  fclose(f);
-  return size > 0 ? static_cast<uint32_t>(size) : 0;
+  // Only regular files have a size: a folder is no recording, log or
+  // program, whatever the system reports for it.
+  struct stat info;
+  if (stat(path, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size <= 0) return 0;
+  if (static_cast<uint64_t>(info.st_size) > UINT32_MAX) return UINT32_MAX;
+  return static_cast<uint32_t>(info.st_size);
 }
 
 int GetField(const char* text, char separator, int index, char* out, int size) {
@@ -62,12 +65,24 @@ int ChooseFileName(uint32_t owner, char* name, int nameSize, const char* filter,
   if (!PlatformFileDialog(owner, mode == kChooseSave, path, sizeof path, filter, &chosenIndex)) {
     return kChooseCancelled;
   }
-  snprintf(name, static_cast<size_t>(nameSize), "%s", path);
-  if (mode != kChooseSave) return kChooseChosen;
+  // The dialog allows longer paths than `name` holds. A cut path would name
+  // another file, so a path that does not fit is refused like a cancel.
+  size_t room = nameSize > 0 ? static_cast<size_t>(nameSize) - 1 : 0;
+  size_t length = strlen(path);
+  if (length > room) return kChooseCancelled;
+  if (mode != kChooseSave) {
+    memcpy(name, path, length + 1);
+    return kChooseChosen;
+  }
   char extension[260];
   FilterExtension(filter, chosenIndex, extension, sizeof extension);
-  bool recording = FindNoCase(name, ".mvk") >= 0 || FindNoCase(name, ".mvx") >= 0;
-  if (recording && extension[0] != '\0' && FindNoCase(name, extension) < 0) return kChooseConflict;
-  if (strchr(name, '.') == nullptr) Append(name, nameSize, extension[0] ? extension : ".mvk");
+  bool recording = FindNoCase(path, ".mvk") >= 0 || FindNoCase(path, ".mvx") >= 0;
+  bool conflict = recording && extension[0] != '\0' && FindNoCase(path, extension) < 0;
+  const char* added = "";
+  if (!conflict && strchr(path, '.') == nullptr) added = extension[0] ? extension : ".mvk";
+  if (length + strlen(added) > room) return kChooseCancelled;
+  memcpy(name, path, length + 1);
+  if (conflict) return kChooseConflict;
+  Append(name, nameSize, added);
   return kChooseChosen;
 }

@@ -58,7 +58,11 @@ bool AllocateRecording() {
     }
   }
   srand(PlatformTickCount());
+  // The copy is as empty as the fresh blocks: nothing to restore before the
+  // first playback.
   r->eventCount = 0;
+  r->cursor = 0;
+  r->originalCount = 0;
   r->commandCount = 0;
   r->changed = false;
   ResetPlaybackState();

@@ -19,8 +19,11 @@ void MorvikPath(const char* name, char* path) { snprintf(path, kSettingTextSize,
 void ReadGeneral(Settings* s) {
   s->promptForSave = ReadByte("PromptForSave", 1);
   s->visited = ReadByte("Visited", 0);
+  // The speed factors divide and multiply playback gaps: below 1 counts as 1.
   s->factorFast = ReadMorvikNumber("FactorFast", 15);
+  if (s->factorFast < 1) s->factorFast = 1;
   s->factorSlow = ReadMorvikNumber("FactorSlow", 4);
+  if (s->factorSlow < 1) s->factorSlow = 1;
   s->randomMin = ReadMorvikNumber("RandomMin", 1000);
   s->randomMax = ReadMorvikNumber("RandomMax", 9999);
   s->loopTypeBase = ReadMorvikNumber("LoopTypeBase", 0);

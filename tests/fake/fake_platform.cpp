@@ -49,7 +49,9 @@ void ResetFakePlatform() {
 void* PlatformAllocate(size_t bytes) {
   gFake.allocations++;
   if (gFake.failAllocation == gFake.allocations) return nullptr;
-  return malloc(bytes);
+  void* block = malloc(bytes);
+  if (block != nullptr) memset(block, kFakeGarbage, bytes);
+  return block;
 }
 
 void PlatformFree(void* block) { free(block); }
@@ -94,7 +96,9 @@ static FakeWindow* Window(uint32_t handle) {
 }
 
 bool PlatformIsWindowVisible(uint32_t window) { return Window(window) && Window(window)->visible; }
-bool PlatformIsWindowMinimized(uint32_t window) { return Window(window) && Window(window)->minimized; }
+bool PlatformIsWindowMinimized(uint32_t window) {
+  return Window(window) && Window(window)->minimized;
+}
 
 void PlatformShowWindow(uint32_t window, int showCommand) {
   gFake.windowCalls.push_back("show " + std::to_string(window) + " " + std::to_string(showCommand));
@@ -104,9 +108,11 @@ void PlatformSetForegroundWindow(uint32_t window) {
   gFake.windowCalls.push_back("foreground " + std::to_string(window));
 }
 
-bool PlatformFileDialog(uint32_t, bool save, char* buffer, int size, const char* filter, int* filterIndex) {
+bool PlatformFileDialog(uint32_t, bool save, char* buffer, int size, const char* filter,
+                        int* filterIndex) {
   std::string joined;
-  for (const char* p = filter; *p != '\0'; p += strlen(p) + 1) joined += (joined.empty() ? "" : "|") + std::string(p);
+  for (const char* p = filter; *p != '\0'; p += strlen(p) + 1)
+    joined += (joined.empty() ? "" : "|") + std::string(p);
   gFake.dialogCalls.push_back({save, buffer, joined, *filterIndex});
   if (gFake.dialogAnswers.empty()) return false;
   FakeDialogAnswer answer = gFake.dialogAnswers.front();
@@ -172,12 +178,15 @@ void FakeSetNumber(const std::string& keyPath, const std::string& name, uint32_t
   PlatformRegSet(kRootCurrentUser, keyPath.c_str(), name.c_str(), kRegDword, bytes, 4);
 }
 
-void FakeSetText(const std::string& keyPath, const std::string& name, const std::string& text, uint32_t type) {
+void FakeSetText(const std::string& keyPath, const std::string& name, const std::string& text,
+                 uint32_t type) {
   PlatformRegSet(kRootCurrentUser, keyPath.c_str(), name.c_str(), type, text.c_str(),
                  static_cast<uint32_t>(text.size() + 1));
 }
 
-bool FakeHasKey(const std::string& keyPath, int root) { return gFake.registry.count(KeyId(root, keyPath)) != 0; }
+bool FakeHasKey(const std::string& keyPath, int root) {
+  return gFake.registry.count(KeyId(root, keyPath)) != 0;
+}
 
 const FakeRegValue* FakeValue(const std::string& keyPath, const std::string& name, int root) {
   FakeRegKey* key = FindKey(root, keyPath.c_str());
@@ -189,11 +198,21 @@ const FakeRegValue* FakeValue(const std::string& keyPath, const std::string& nam
 uint32_t FakeNumber(const std::string& keyPath, const std::string& name) {
   const FakeRegValue* value = FakeValue(keyPath, name);
   if (value == nullptr || value->data.size() != 4) return 0xDEADBEEF;
-  return value->data[0] | value->data[1] << 8 | value->data[2] << 16 | static_cast<uint32_t>(value->data[3]) << 24;
+  return value->data[0] | value->data[1] << 8 | value->data[2] << 16 |
+         static_cast<uint32_t>(value->data[3]) << 24;
 }
 
 std::string FakeText(const std::string& keyPath, const std::string& name) {
   const FakeRegValue* value = FakeValue(keyPath, name);
   if (value == nullptr) return "<missing>";
   return std::string(value->data.begin(), value->data.end()).c_str();
+}
+
+std::vector<std::string> FakeValueNames(const std::string& keyPath, int root) {
+  std::vector<std::string> names;
+  FakeRegKey* key = FindKey(root, keyPath.c_str());
+  if (key == nullptr) return names;
+  for (const auto& entry : key->names) names.push_back(entry.second);
+  std::sort(names.begin(), names.end());
+  return names;
 }

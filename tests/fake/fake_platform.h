@@ -52,6 +52,8 @@ struct FakePlatform {
   std::vector<FakeMessageBox> messageBoxes;
   std::deque<int> messageBoxAnswers;
   // Memory: the allocation with this 1-based number fails (0: none fails).
+  // Blocks handed out are filled with kFakeGarbage, so code that relies on
+  // fresh memory being zero shows it.
   int failAllocation;
   int allocations;
   uint32_t tickCount;
@@ -65,9 +67,15 @@ struct FakePlatform {
   std::vector<FakeDialogCall> dialogCalls;
   std::vector<FakeWindow> windows;
   std::vector<std::string> windowCalls;  // "show 5 9", "foreground 5"
+  // The main window and the states its menu commands were given.
+  uint32_t mainWindow;
+  std::map<uint32_t, bool> menuEnabled;
+  std::map<uint32_t, bool> menuChecked;
 };
 
 extern FakePlatform gFake;
+
+constexpr unsigned char kFakeGarbage = 0xA5;
 
 // Empties every script and record and sets the defaults.
 void ResetFakePlatform();
@@ -83,3 +91,5 @@ const FakeRegValue* FakeValue(const std::string& keyPath, const std::string& nam
                               int root = kRootCurrentUser);
 uint32_t FakeNumber(const std::string& keyPath, const std::string& name);
 std::string FakeText(const std::string& keyPath, const std::string& name);
+// The names of the key's values as they were written, sorted.
+std::vector<std::string> FakeValueNames(const std::string& keyPath, int root = kRootCurrentUser);
