@@ -7,6 +7,7 @@ target_include_directories(morvik_core PUBLIC src resources)
 
 add_library(morvik_platform STATIC
   src/platform/win32/win_file_dialog.cpp
+  src/platform/win32/win_menu.cpp
   src/platform/win32/win_registry.cpp
   src/platform/win32/win_system.cpp
   src/platform/win32/win_windows.cpp

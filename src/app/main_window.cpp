@@ -4,6 +4,7 @@
 
 #include "app/app_state.h"
 #include "platform/platform.h"
+#include "platform/win32/win_handles.h"
 #include "resource_ids.h"
 #include "settings/settings.h"
 #include "shared/log.h"
@@ -14,10 +15,6 @@ constexpr char kLogQuestion[] =
     "The Morvik LOG is currently active.  This setting can negatively affect your computer's "
     "performance.\n\nDo you want to reset the log to OFF?";
 
-void CheckMenuCommand(HWND window, UINT command, bool checked) {
-  CheckMenuItem(GetMenu(window), command, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-}
-
 bool AutoStartIsOn() {
   char path[kSettingTextSize];
   ReadSetting(kRootCurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Morvik", kSettingText, path, 0);
@@ -26,10 +23,11 @@ bool AutoStartIsOn() {
 
 LRESULT OnCreate(HWND window) {
   gApp.mainWindow = window;
+  PlatformSetMainWindow(FromHwnd(window));
   if (gApp.runMode != kRunNormal) return 0;
   SetWindowTextA(window, "Morvik");
-  CheckMenuCommand(window, ID_SHOW_TABS, gSettings.showTabs != 0);
-  CheckMenuCommand(window, ID_AUTOSTART, AutoStartIsOn());
+  PlatformCheckMenuCommand(ID_SHOW_TABS, gSettings.showTabs != 0);
+  PlatformCheckMenuCommand(ID_AUTOSTART, AutoStartIsOn());
   if (gSettings.log >= kLogMedium && gSettings.promptForSave) {
     int answer = PlatformMessageBox(kLogQuestion, "Confirm Morvik Log Setting",
                                     kMbYesNo | kMbIconInformation | MessageBoxStyle());
