@@ -6,7 +6,10 @@ add_library(morvik_core STATIC ${MORVIK_CORE_SOURCES} src/recording/image_length
 target_include_directories(morvik_core PUBLIC src resources)
 
 add_library(morvik_platform STATIC
+  src/platform/win32/input_thread.cpp
+  src/platform/win32/journal_driver.cpp
   src/platform/win32/win_file_dialog.cpp
+  src/platform/win32/win_input.cpp
   src/platform/win32/win_menu.cpp
   src/platform/win32/win_registry.cpp
   src/platform/win32/win_system.cpp

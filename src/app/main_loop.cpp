@@ -1,18 +1,58 @@
-// The message loop: accelerators of the main window, the panel's dialog
-// navigation, then ordinary dispatch.
+// The message loop. While the emulated journal driver plays, the loop waits
+// on its timer together with the message queue, so waits are timed to
+// about a millisecond on the one thread that runs everything.
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "platform/win32/journal_driver.h"
+
+namespace {
+
+constexpr UINT kWmCancelJournal = 0x004B;
+
+void Process(MSG* msg) {
+  if (msg->message == kWmCancelJournal && msg->hwnd == nullptr) JournalDriverCancelled();
+  if (gApp.accelerators != nullptr && TranslateAcceleratorA(gApp.mainWindow, gApp.accelerators, msg)) return;
+  if (gApp.panel != nullptr && IsDialogMessageA(gApp.panel, msg)) return;
+  TranslateMessage(msg);
+  DispatchMessageA(msg);
+}
+
+// Waits for the driver's timer or a message; runs the driver when its
+// timer fired. Returns false when the loop must end.
+bool WaitWithDriver(HANDLE timer, int* exitCode) {
+  DWORD woke = MsgWaitForMultipleObjectsEx(1, &timer, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  if (woke == WAIT_OBJECT_0) {
+    JournalDriverRun();
+    return true;
+  }
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      *exitCode = static_cast<int>(msg.wParam);
+      return false;
+    }
+    Process(&msg);
+    HANDLE current = JournalDriverTimer();
+    if (current != nullptr && WaitForSingleObject(current, 0) == WAIT_OBJECT_0) JournalDriverRun();
+  }
+  return true;
+}
+
+}  // namespace
 
 int RunMainLoop() {
-  MSG msg;
+  int exitCode = 0;
   for (;;) {
+    HANDLE timer = JournalDriverTimer();
+    if (timer != nullptr) {
+      if (!WaitWithDriver(timer, &exitCode)) return exitCode;
+      continue;
+    }
+    MSG msg;
     BOOL got = GetMessageA(&msg, nullptr, 0, 0);
-    if (got == 0 || got == -1) break;
-    if (gApp.accelerators != nullptr && TranslateAcceleratorA(gApp.mainWindow, gApp.accelerators, &msg)) continue;
-    if (gApp.panel != nullptr && IsDialogMessageA(gApp.panel, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    if (got == 0) return static_cast<int>(msg.wParam);
+    if (got == -1) return 0;
+    Process(&msg);
   }
-  return static_cast<int>(msg.wParam);
 }

@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/file_helpers.h"
 #include "platform/platform.h"
+#include "platform/win32/journal_driver.h"
 #include "platform/win32/win_handles.h"
 #include "recording/image_length.h"
 #include "recording/recording.h"
@@ -100,6 +101,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   gApp.showCommand = showCommand;
   gRecording.fileName[0] = '\0';
   gApp.runMode = DecideOwnRunMode(commandLine);
+  JournalDriverInit();
   if (ForwardToRunningInstance()) return 0;
   if (!AllocateRecording()) return 0;
   LoadSettings();

@@ -90,3 +90,31 @@ int PlatformRegSet(int root, const char* keyPath, const char* name, uint32_t typ
 int PlatformRegDeleteValue(int root, const char* keyPath, const char* name);
 // Delete a key (that has no subkeys) given by its full path.
 int PlatformRegDeleteKey(int root, const char* keyPath);
+
+// The main window, set when it is created; menu calls act on its menu bar.
+void PlatformSetMainWindow(uint32_t window);
+uint32_t PlatformMainWindow();
+void PlatformEnableMenuCommand(uint32_t command, bool enabled);
+void PlatformCheckMenuCommand(uint32_t command, bool checked);
+
+// Journal hooks: recording and playback through the journal protocol. The
+// record passed to a procedure has the EventRecord layout (five 32-bit
+// fields: message, paramL, paramH, time, hwnd).
+enum : int { kHcAction = 0, kHcGetNext = 1, kHcSkip = 2, kHcSysModalOn = 4, kHcSysModalOff = 5 };
+struct EventRecord;
+typedef int32_t (*JournalProc)(int code, uint32_t wParam, EventRecord* event);
+// Installs the playback (record false) or record procedure; returns the
+// hook's handle, 0 when the system refuses it.
+uint32_t PlatformInstallJournalHook(bool record, JournalProc procedure);
+bool PlatformRemoveJournalHook(uint32_t hook);
+int32_t PlatformCallNextHook(uint32_t hook, int code, uint32_t wParam, EventRecord* event);
+
+// Keyboard input and state. Every key Morvik sends carries its marker, so
+// its own hooks can tell it from the user's.
+enum : uint32_t { kKeyExtended = 1, kKeyUp = 2 };
+void PlatformKeybdEvent(uint8_t virtualKey, uint8_t scanCode, uint32_t flags);
+bool PlatformGetKeyboardState(uint8_t state[256]);
+void PlatformSetKeyboardState(const uint8_t state[256]);
+
+// The platform id, major and minor version and build of the system.
+void PlatformVersion(int32_t* platformId, int32_t* major, int32_t* minor, int32_t* build);

@@ -10,7 +10,21 @@ void* PlatformAllocate(size_t bytes) { return HeapAlloc(GetProcessHeap(), 0, byt
 
 void PlatformFree(void* block) { HeapFree(GetProcessHeap(), 0, block); }
 
-uint32_t PlatformTickCount() { return GetTickCount(); }
+// Milliseconds from the performance counter, aligned with GetTickCount at
+// the first call: the scheduler measures waits with it, and GetTickCount
+// advances in steps of 10 to 16 ms on many systems.
+uint32_t PlatformTickCount() {
+  static LARGE_INTEGER frequency, start;
+  static DWORD base;
+  if (frequency.QuadPart == 0) {
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    base = GetTickCount();
+  }
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return base + static_cast<uint32_t>((now.QuadPart - start.QuadPart) * 1000 / frequency.QuadPart);
+}
 
 void PlatformLocalTime(PlatformTime* time) {
   SYSTEMTIME now;
