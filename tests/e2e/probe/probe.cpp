@@ -11,6 +11,9 @@
 //   probe show CLASS SHOWCMD               ShowWindow (6 minimizes, 0 hides)
 //   probe foreground                       class and title of the foreground window
 //   probe msgbox [TIMEOUT_MS] [BUTTON_ID]  a message box: its caption and text; presses BUTTON_ID
+//   probe target TITLE LOG [X Y W H]       a target window: logs every key, character and
+//                                          mouse message it receives, with a time stamp
+//   probe keys-down                        the keys the system holds down (empty: none)
 #include <windows.h>
 
 #include <cstdio>
@@ -152,6 +155,77 @@ int MessageBoxCommand(DWORD timeout, int button) {
   return 0;
 }
 
+// The target window: an edit control that logs what reaches it.
+FILE* gTargetLog;
+WNDPROC gEditProc;
+LARGE_INTEGER gFrequency;
+
+void LogInput(const char* kind, long a, long b) {
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  long long micros = now.QuadPart * 1000000 / gFrequency.QuadPart;
+  fprintf(gTargetLog, "%lld %s %ld %ld\n", micros, kind, a, b);
+  fflush(gTargetLog);
+}
+
+LRESULT CALLBACK TargetEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  POINT screen = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  switch (message) {
+    case WM_KEYDOWN: case WM_SYSKEYDOWN: LogInput("down", static_cast<long>(wParam), (lParam >> 16) & 0xFF); break;
+    case WM_KEYUP: case WM_SYSKEYUP: LogInput("up", static_cast<long>(wParam), (lParam >> 16) & 0xFF); break;
+    case WM_CHAR: case WM_SYSCHAR: LogInput("char", static_cast<long>(wParam), 0); break;
+    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
+      ClientToScreen(window, &screen);
+      LogInput(message == WM_MOUSEMOVE ? "move" : message == WM_LBUTTONDOWN ? "ldown" : "lup", screen.x, screen.y);
+      break;
+  }
+  return CallWindowProcA(gEditProc, window, message, wParam, lParam);
+}
+
+LRESULT CALLBACK TargetFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) PostQuitMessage(0);
+  if (message == WM_SETFOCUS) SetFocus(GetWindow(window, GW_CHILD));
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+int TargetCommand(int argc, char** argv) {
+  gTargetLog = fopen(argv[3], "ab");
+  if (gTargetLog == nullptr) return 1;
+  QueryPerformanceFrequency(&gFrequency);
+  int x = argc > 4 ? atoi(argv[4]) : 300, y = argc > 5 ? atoi(argv[5]) : 200;
+  int w = argc > 6 ? atoi(argv[6]) : 420, h = argc > 7 ? atoi(argv[7]) : 300;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = TargetFrameProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  wc.lpszClassName = "MorvikProbeTarget";
+  RegisterClassA(&wc);
+  HWND frame = CreateWindowExA(0, "MorvikProbeTarget", argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, w, h, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  RECT client;
+  GetClientRect(frame, &client);
+  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
+                              0, 0, client.right, client.bottom, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+  gEditProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TargetEditProc)));
+  SetForegroundWindow(frame);
+  SetFocus(edit);
+  MSG msg;
+  while (IsWindow(frame) && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  fclose(gTargetLog);
+  return 0;
+}
+
+int KeysDownCommand() {
+  for (int vk = 1; vk < 256; vk++) {
+    if (GetAsyncKeyState(vk) & 0x8000) printf("%d\n", vk);
+  }
+  return 0;
+}
+
 int Usage() {
   fprintf(stderr, "usage: probe wait-window|window|count|menu|close|command|show|foreground|msgbox ...\n");
   return 2;
@@ -167,6 +241,8 @@ int main(int argc, char** argv) {
     printf("class=%s\ntitle=%s\n", ClassOf(window).c_str(), WindowText(window).c_str());
     return 0;
   }
+  if (command == "keys-down") return KeysDownCommand();
+  if (command == "target" && argc > 3) return TargetCommand(argc, argv);
   if (command == "msgbox") {
     return MessageBoxCommand(argc > 2 ? strtoul(argv[2], nullptr, 10) : 5000, argc > 3 ? atoi(argv[3]) : 0);
   }
