@@ -1,0 +1,80 @@
+// The basic section of a backup, in the order the registry editor shows it.
+#include <cstdio>
+
+#include "settings/backup.h"
+#include "settings/recent_files.h"
+#include "settings/reg_file.h"
+#include "settings/registry.h"
+#include "settings/settings.h"
+
+namespace {
+
+struct RegNumber {
+  const char* name;
+  int32_t value;
+};
+
+template <size_t N>
+bool WriteNumbers(const char* file, const RegNumber (&numbers)[N]) {
+  bool ok = true;
+  for (const RegNumber& n : numbers)
+    ok = WriteRegDword(file, n.name, static_cast<uint32_t>(n.value)) && ok;
+  return ok;
+}
+
+}  // namespace
+
+bool WriteBasicSection(const char* file, int32_t left, int32_t top, int32_t lastTab) {
+  const Settings& s = gSettings;
+  const RegNumber head[] = {
+      {"Left", left},
+      {"Top", top},
+      {"ExcludeMorvikAction", s.excludeMorvikAction},
+      {"PlayImmediately", s.playImmediately},
+      {"QuitWhenDone", s.quitWhenDone},
+      {"Reload", s.reload},
+      {"Topmost", s.topmost},
+      {"PromptForSave", s.promptForSave},
+      {"Visited", s.visited},
+      {"ShowTabs", s.showTabs},
+      {"Speed", s.speed},
+      {"Repeats", s.repeats},
+      {"Continuous", s.continuous},
+      {"Minimize", s.minimize},
+      {"FactorFast", s.factorFast},
+      {"FactorSlow", s.factorSlow},
+      {"LastTab", lastTab},
+      {"RandomMin", s.randomMin},
+      {"RandomMax", s.randomMax},
+      {"LoopTypeBase", s.loopTypeBase},
+      {"Log", s.log},
+      {"InterruptWarning", s.interruptWarning},
+  };
+  bool ok = WriteRegKeyLine(file, "Software\\Morvik");
+  ok = WriteNumbers(file, head) && ok;
+  ok = WriteRegString(file, "Logfile", s.logfile) && ok;
+  char editor[kSettingTextSize];
+  ReadMorvikText("Editor", editor);
+  ok = WriteRegString(file, "Editor", editor[0] != '\0' ? editor : "notepad.exe") && ok;
+  const RegNumber tail[] = {
+      {"LastFileType", s.lastFileType},
+      {"UserCommand", s.userCommand},
+      {"KeyboardService", s.keyboardService},
+      {"ShowTrayIcon", s.showTrayIcon},
+      {"RecentListSize", s.recentListSize},
+      {"LastOptionsTab", s.lastOptionsTab},
+      {"RestartLog", ReadMorvikNumber("RestartLog", 1)},
+      {"HaltScriptOnError", ReadMorvikNumber("HaltScriptOnError", 1)},
+      {"RememberPlaybackSettings", ReadMorvikNumber("RememberPlaybackSettings", 1)},
+      {"PlayUpdate", s.playUpdate},
+  };
+  ok = WriteNumbers(file, tail) && ok;
+  for (int n = 1; n <= kRecentSlots; n++) {
+    char name[16];
+    char path[kSettingTextSize];
+    snprintf(name, sizeof name, "File%d", n);
+    ReadMorvikText(name, path);
+    ok = WriteRegString(file, name, path) && ok;
+  }
+  return ok;
+}

@@ -1,0 +1,56 @@
+// The File menu's commands of the recent-file list.
+#include <cstdio>
+
+#include "app/file_helpers.h"
+#include "platform/platform.h"
+#include "recording/recording.h"
+#include "settings/menu_edit.h"
+#include "settings/recent_files.h"
+#include "settings/registry.h"
+#include "settings/settings.h"
+
+namespace {
+
+constexpr char kResetQuestion[] =
+    "This command will remove all of the previous links to recent files.\n\nAre you sure that you "
+    "want to proceed?";
+constexpr char kNotFoundQuestion[] =
+    "Unable to open recent file %s!\n\nDo you want to remove it from the recent file list menu?";
+
+}  // namespace
+
+void ResetRecentFiles(uint32_t window) {
+  int answer = PlatformMessageBox(kResetQuestion, "Reset Recent Files",
+                                  kMbYesNo | kMbIconQuestion | MessageBoxStyle());
+  if (answer != kIdYes) return;
+  // All eight, whatever RecentListSize shows.
+  for (int n = 1; n <= kRecentSlots; n++) {
+    EditMenuItem(window, kRecentCommandBase + n, "", 0, kMenuDelete);
+    char path[32];
+    snprintf(path, sizeof path, "%sFile%d", kMorvikKey, n);
+    DeleteSetting(kRootCurrentUser, path);
+  }
+}
+
+void OpenRecentFile(uint32_t window, int slot, bool* skipOpenDialog) {
+  if (slot < 1 || slot > kRecentSlots) return;
+  char name[16];
+  snprintf(name, sizeof name, "File%d", slot);
+  char* fileName = gRecording.fileName;
+  ReadMorvikText(name, fileName);
+  if (fileName[0] != '\0' && FileSizeOf(fileName) > 0) {
+    *skipOpenDialog = true;
+    PlatformSendMainWindow(kWmCommand, kOpenCommand, 0);
+    return;
+  }
+  char question[sizeof kNotFoundQuestion + kFileNameSize];
+  snprintf(question, sizeof question, kNotFoundQuestion, fileName);
+  int answer =
+      PlatformMessageBox(question, fileName, kMbYesNo | kMbIconQuestion | MessageBoxStyle());
+  if (answer == kIdYes) {
+    RemoveRecentFile(fileName);
+    RebuildRecentMenu(window, true, true);
+  }
+  fileName[0] = '\0';
+  PlatformSetMainTitle("Morvik");
+}
