@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "playback/playback_state.h"
+#include "settings/mapping_store.h"
 
 Recording gRecording;
 
@@ -51,6 +52,7 @@ bool AllocateRecording() {
   if (r->eventIndex == nullptr || r->originalEventIndex == nullptr || r->code == nullptr) {
     return AllocationFailure("Integer Memory Failure!", "Failure");
   }
+  ResetMappingTables();
   for (int i = 0; i < kCommandSlots; i++) {
     r->text[i] = static_cast<char*>(Zeroed(kCommandTextSize));
     if (r->text[i] == nullptr) {

@@ -13,7 +13,14 @@ struct EventRecord {
 };
 static_assert(sizeof(EventRecord) == 20, "EventRecord is the 20-byte EVENTMSG layout");
 
-enum CommandCode { kCommandNone = 0, kCommandStart = 1, kCommandGoto = 2, kCommandType = 3, kCommandWait = 4, kCommandClick = 5 };
+enum CommandCode {
+  kCommandNone = 0,
+  kCommandStart = 1,
+  kCommandGoto = 2,
+  kCommandType = 3,
+  kCommandWait = 4,
+  kCommandClick = 5
+};
 
 // Message numbers the recording names.
 enum : uint32_t {
