@@ -8,10 +8,14 @@ target_include_directories(morvik_core PUBLIC src resources)
 add_library(morvik_platform STATIC
   src/platform/win32/input_thread.cpp
   src/platform/win32/journal_driver.cpp
+  src/platform/win32/win_combo_box.cpp
   src/platform/win32/win_file_dialog.cpp
   src/platform/win32/win_input.cpp
-  src/platform/win32/win_menu.cpp
+  src/platform/win32/win_programs.cpp
+  src/platform/win32/win_main_window.cpp
+  src/platform/win32/win_menu_items.cpp
   src/platform/win32/win_registry.cpp
+  src/platform/win32/win_registry_enum.cpp
   src/platform/win32/win_system.cpp
   src/platform/win32/win_windows.cpp
 )

@@ -7,14 +7,16 @@
 
 namespace {
 
-const char kMarker[16] = {'M', 'o', 'r', 'v', 'i', 'k', 'I', 'm', 'a', 'g', 'e', 'L', 'e', 'n', '#', '1'};
+const char kMarker[16] = {'M', 'o', 'r', 'v', 'i', 'k', 'I', 'm',
+                          'a', 'g', 'e', 'L', 'e', 'n', '#', '1'};
 
 bool ReadFile(const char* path, std::vector<unsigned char>* bytes) {
   FILE* f = fopen(path, "rb");
   if (f == nullptr) return false;
   unsigned char buffer[65536];
   size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, f)) > 0) bytes->insert(bytes->end(), buffer, buffer + n);
+  while ((n = fread(buffer, 1, sizeof buffer, f)) > 0)
+    bytes->insert(bytes->end(), buffer, buffer + n);
   fclose(f);
   return true;
 }
@@ -49,14 +51,16 @@ int main(int argc, char** argv) {
     return 1;
   }
   unsigned long size = bytes.size();
-  unsigned long stamped = bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | static_cast<unsigned long>(bytes[at + 3]) << 24;
+  unsigned long stamped = bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
+                          static_cast<unsigned long>(bytes[at + 3]) << 24;
   if (strcmp(argv[1], "check") == 0) {
     printf("%s: %lu bytes, ImageLength %lu\n", argv[2], size, stamped);
     return stamped == size ? 0 : 1;
   }
   FILE* f = fopen(argv[2], "r+b");
   unsigned char le[4] = {static_cast<unsigned char>(size), static_cast<unsigned char>(size >> 8),
-                         static_cast<unsigned char>(size >> 16), static_cast<unsigned char>(size >> 24)};
+                         static_cast<unsigned char>(size >> 16),
+                         static_cast<unsigned char>(size >> 24)};
   if (f == nullptr || fseek(f, at, SEEK_SET) != 0 || fwrite(le, 1, 4, f) != 4 || fclose(f) != 0) {
     fprintf(stderr, "image_length: cannot write %s\n", argv[2]);
     return 1;

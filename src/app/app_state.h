@@ -9,7 +9,6 @@ struct AppState {
   HINSTANCE instance;
   HWND mainWindow;
   HWND panel;  // the main panel, once it exists
-  RunMode runMode;
   int showCommand;
   HACCEL accelerators;
   bool skipOpenDialog;

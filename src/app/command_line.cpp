@@ -5,6 +5,8 @@
 #include "settings/settings.h"
 #include "shared/nocase.h"
 
+RunMode gRunMode = kRunNormal;
+
 RunMode DecideRunMode(uint32_t programFileSize, uint32_t imageLength, const char* commandLine) {
   if (programFileSize > imageLength) return kRunSelfPlaying;
   if (commandLine != nullptr && commandLine[0] != '\0') return kRunCommandLine;

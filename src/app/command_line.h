@@ -6,6 +6,9 @@
 
 enum RunMode { kRunNormal = 0, kRunCommandLine = 1, kRunSelfPlaying = 2 };
 
+// The run mode, decided once at start-up.
+extern RunMode gRunMode;
+
 // SelfPlaying when the program file is longer than the image; else
 // CommandLine when the command line holds text, else Normal.
 RunMode DecideRunMode(uint32_t programFileSize, uint32_t imageLength, const char* commandLine);

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "app/journal_cancel.h"
 #include "platform/win32/journal_driver.h"
 
 namespace {
@@ -11,8 +12,13 @@ namespace {
 constexpr UINT kWmCancelJournal = 0x004B;
 
 void Process(MSG* msg) {
-  if (msg->message == kWmCancelJournal && msg->hwnd == nullptr) JournalDriverCancelled();
-  if (gApp.accelerators != nullptr && TranslateAcceleratorA(gApp.mainWindow, gApp.accelerators, msg)) return;
+  if (msg->message == kWmCancelJournal && msg->hwnd == nullptr) {
+    JournalDriverCancelled();
+    OnCancelJournal();
+  }
+  if (gApp.accelerators != nullptr &&
+      TranslateAcceleratorA(gApp.mainWindow, gApp.accelerators, msg))
+    return;
   if (gApp.panel != nullptr && IsDialogMessageA(gApp.panel, msg)) return;
   TranslateMessage(msg);
   DispatchMessageA(msg);

@@ -2,10 +2,20 @@
 // exist so far.
 #include <windows.h>
 
+#include <cstdio>
+
 #include "app/app_state.h"
+#include "app/journal_cancel.h"
 #include "platform/platform.h"
 #include "platform/win32/win_handles.h"
+#include "playback/playback_state.h"
+#include "playback/scheduler.h"
+#include "recorder/recorder.h"
+#include "recording/recording.h"
+#include "recording/self_playing.h"
 #include "resource_ids.h"
+#include "settings/backup.h"
+#include "settings/recent_files.h"
 #include "settings/settings.h"
 #include "shared/log.h"
 
@@ -17,15 +27,17 @@ constexpr char kLogQuestion[] =
 
 bool AutoStartIsOn() {
   char path[kSettingTextSize];
-  ReadSetting(kRootCurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Morvik", kSettingText, path, 0);
+  ReadSetting(kRootCurrentUser, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run\\Morvik",
+              kSettingText, path, 0);
   return path[0] != '\0';
 }
 
 LRESULT OnCreate(HWND window) {
   gApp.mainWindow = window;
   PlatformSetMainWindow(FromHwnd(window));
-  if (gApp.runMode != kRunNormal) return 0;
+  if (gRunMode != kRunNormal) return 0;
   SetWindowTextA(window, "Morvik");
+  RebuildRecentMenu(FromHwnd(window), true, true);
   PlatformCheckMenuCommand(ID_SHOW_TABS, gSettings.showTabs != 0);
   PlatformCheckMenuCommand(ID_AUTOSTART, AutoStartIsOn());
   if (gSettings.log >= kLogMedium && gSettings.promptForSave) {
@@ -40,10 +52,56 @@ LRESULT OnCreate(HWND window) {
 LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (LOWORD(wParam)) {
     case ID_EXIT:
+      CutOffJournal("CANCELLED RECORDING: Morvik Exit called\r\n");
       SendMessageA(window, WM_CLOSE, 0, 0);
       return 0;
+    case ID_PLAY:
+    case ID_PLAY_MAPPING:
+    case ID_PLAY_SERVICE_FILE:
+      StartPlayback(LOWORD(wParam));
+      return 0;
+    case ID_START_RECORDING:
+      StartRecording();
+      return 0;
+    case ID_STOP_RECORDING:
+      StopRecording();
+      return 0;
+    case ID_CREATE_EXE:
+      CreateExecutable();
+      return 0;
+    case ID_RESET_RECENT:
+      ResetRecentFiles(FromHwnd(window));
+      return 0;
+    case ID_BACKUP_ALL:
+    case ID_BACKUP_BASIC:
+    case ID_BACKUP_MAPPINGS:
+    case ID_BACKUP_SHORTTYPES:
+      BackupSettings(LOWORD(wParam), SelectedTabNumber());
+      return 0;
+    default:
+      if (LOWORD(wParam) >= ID_RECENT_1 && LOWORD(wParam) <= ID_RECENT_8) {
+        OpenRecentFile(FromHwnd(window), LOWORD(wParam) - ID_RECENT_1 + 1, &gApp.skipOpenDialog);
+        return 0;
+      }
+      break;
   }
   return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// Clicking the taskbar button of the window that a recording minimised
+// gives it the focus, which stops the recording.
+LRESULT OnSetFocus(HWND window, WPARAM wParam, LPARAM lParam) {
+  bool recording = gPlayback.journalHook != 0 && !gPlayback.gbPlayingNow;
+  if (recording && gSettings.minimize && IsWindowVisible(window)) {
+    char title[320];
+    snprintf(title, sizeof title, "Morvik - %s",
+             gRecording.fileName[0] ? gRecording.fileName : "(Untitled)");
+    SetWindowTextA(window, title);
+    SendMessageA(window, WM_COMMAND, ID_STOP_RECORDING, 0);
+  }
+  if (gApp.panel == nullptr) return DefWindowProcA(window, WM_SETFOCUS, wParam, lParam);
+  SetFocus(gApp.panel);
+  return 0;
 }
 
 }  // namespace
@@ -54,6 +112,15 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return OnCreate(window);
     case WM_COMMAND:
       return OnCommand(window, message, wParam, lParam);
+    case WM_TIMER:
+      if (wParam == ID_MAIN_TIMER && (gPlayback.journalHook != 0 || gRunMode != kRunNormal))
+        PlaybackWatchdogTick();
+      return 0;
+    case WM_SETFOCUS:
+      return OnSetFocus(window, wParam, lParam);
+    case WM_CLOSE:
+      CutOffJournal("CANCELLED RECORDING: Morvik Close called\r\n");
+      break;
     case WM_DESTROY:
       Shutdown();
       PostQuitMessage(0);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/app_state.h"
+#include "app/journal_cancel.h"
 #include "recording/recording.h"
 #include "resource_ids.h"
 #include "settings/settings.h"
@@ -31,9 +32,10 @@ void NormalPosition(int32_t* left, int32_t* top) {
 void Shutdown() {
   if (gShutDown) return;
   gShutDown = true;
+  CutOffJournal(nullptr);
   KillTimer(gApp.mainWindow, ID_MAIN_TIMER);
   ReleaseRecording();
-  if (gApp.runMode == kRunNormal) {
+  if (gRunMode == kRunNormal) {
     NormalPosition(&gSettings.left, &gSettings.top);
     SaveSettings(gSettings.left, gSettings.top, SelectedTabNumber());
   }

@@ -9,9 +9,12 @@
 #include "platform/platform.h"
 #include "platform/win32/journal_driver.h"
 #include "platform/win32/win_handles.h"
+#include "playback/playback_state.h"
 #include "recording/image_length.h"
+#include "recording/load_recording.h"
 #include "recording/recording.h"
 #include "resource_ids.h"
+#include "settings/mapping_store.h"
 #include "settings/settings.h"
 #include "shared/log.h"
 
@@ -34,7 +37,7 @@ RunMode DecideOwnRunMode(const char* commandLine) {
 // A second Normal start brings the first window forward and ends.
 bool ForwardToRunningInstance() {
   uint32_t existing = PlatformFindWindowByClass(kClassName);
-  if (existing == 0 || gApp.runMode != kRunNormal) return false;
+  if (existing == 0 || gRunMode != kRunNormal) return false;
   if (!PlatformIsWindowVisible(existing)) {
     PlatformShowWindow(existing, kShowNormal);
   } else if (PlatformIsWindowMinimized(existing)) {
@@ -50,9 +53,11 @@ bool RegisterMainClass() {
   wc.style = CS_HREDRAW | CS_VREDRAW;
   wc.lpfnWndProc = MainWindowProc;
   wc.hInstance = gApp.instance;
-  wc.hIcon = static_cast<HICON>(LoadImageA(gApp.instance, MAKEINTRESOURCEA(IDI_MORVIK), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-  wc.hIconSm = static_cast<HICON>(LoadImageA(gApp.instance, MAKEINTRESOURCEA(IDI_MORVIK), IMAGE_ICON,
-                                             GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+  wc.hIcon = static_cast<HICON>(
+      LoadImageA(gApp.instance, MAKEINTRESOURCEA(IDI_MORVIK), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+  wc.hIconSm = static_cast<HICON>(LoadImageA(gApp.instance, MAKEINTRESOURCEA(IDI_MORVIK),
+                                             IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                             GetSystemMetrics(SM_CYSMICON), 0));
   wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
@@ -75,21 +80,28 @@ void WindowPosition(int* x, int* y) {
 HWND CreateMainWindow() {
   int x, y;
   WindowPosition(&x, &y);
-  return CreateWindowExA(0, kClassName, "Morvik", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
+  return CreateWindowExA(0, kClassName, "Morvik",
+                         WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, x, y,
                          kWindowWidth, kWindowHeight, nullptr, nullptr, gApp.instance, nullptr);
 }
 
-// A CommandLine or SelfPlaying run: take the file and options. Loading and
-// playing the file are not built yet, so the run ends at once.
-void StartInvisibleRun(const char* commandLine) {
+// A CommandLine or SelfPlaying run: take the file and options, load it and
+// play it; false when the load failed (it showed its message).
+bool StartInvisibleRun(const char* commandLine) {
   if (commandLine[0] != '\0') ApplyCommandLine(commandLine, gRecording.fileName);
-  PostMessageA(gApp.mainWindow, WM_COMMAND, ID_EXIT, 0);
+  if (LoadRecording() < 0) return false;
+  uint8_t keys[256] = {};
+  PlatformSetKeyboardState(keys);
+  gPlayback.loopsCompleted = 0;
+  PostMessageA(gApp.mainWindow, WM_COMMAND, ID_PLAY, 0);
+  return true;
 }
 
 void ShowMainWindow() {
   ShowWindow(gApp.mainWindow, gApp.showCommand);
   UpdateWindow(gApp.mainWindow);
-  if (gSettings.topmost) SetWindowPos(gApp.mainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  if (gSettings.topmost)
+    SetWindowPos(gApp.mainWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
 }  // namespace
@@ -100,7 +112,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   gApp.instance = instance;
   gApp.showCommand = showCommand;
   gRecording.fileName[0] = '\0';
-  gApp.runMode = DecideOwnRunMode(commandLine);
+  gRunMode = DecideOwnRunMode(commandLine);
   JournalDriverInit();
   if (ForwardToRunningInstance()) return 0;
   if (!AllocateRecording()) return 0;
@@ -114,8 +126,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   if (!RegisterMainClass()) return 0;
   gApp.mainWindow = CreateMainWindow();
   if (gApp.mainWindow == nullptr) return 0;
-  if (gApp.runMode != kRunNormal) StartInvisibleRun(commandLine);
-  if (gApp.runMode == kRunNormal) ShowMainWindow();
+  // The action table and the stop key, as the main panel fills them when
+  // it is created.
+  ListMappings(kListTables, 0, 0, gMappings.action, nullptr, nullptr, nullptr);
+  if (gRunMode != kRunNormal && !StartInvisibleRun(commandLine)) return 0;
+  if (gRunMode == kRunNormal) ShowMainWindow();
   gApp.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   return RunMainLoop();
 }

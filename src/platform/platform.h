@@ -31,7 +31,15 @@ enum : uint32_t { kRegSz = 1, kRegExpandSz = 2, kRegBinary = 3, kRegDword = 4 };
 enum : int { kRegOk = 0, kRegNoKey = 1, kRegFailed = 2 };
 
 // Window show commands.
-enum : int { kShowHide = 0, kShowNormal = 1, kShowMinimized = 2, kShowRestore = 9 };
+enum : int {
+  kShowHide = 0,
+  kShowNormal = 1,
+  kShowMinimized = 2,
+  kShowMinimize = 6,
+  kShowRestore = 9
+};
+// Messages the portable code sends to the main window.
+enum : uint32_t { kWindowClose = 0x10, kWindowCommand = 0x111, kWindowTimer = 0x113 };
 
 struct PlatformTime {
   uint16_t year, month, dayOfWeek, day, hour, minute, second, milliseconds;
@@ -83,8 +91,8 @@ int PlatformRegQuery(int root, const char* keyPath, const char* name, uint32_t* 
 // Create a key (and the keys above it) when missing.
 int PlatformRegCreateKey(int root, const char* keyPath);
 // Set: opens the key, creating it when missing.
-int PlatformRegSet(int root, const char* keyPath, const char* name, uint32_t type,
-                   const void* data, uint32_t size);
+int PlatformRegSet(int root, const char* keyPath, const char* name, uint32_t type, const void* data,
+                   uint32_t size);
 // Delete a value: kRegNoKey when the key is missing, kRegFailed when the
 // key exists but the value could not be deleted.
 int PlatformRegDeleteValue(int root, const char* keyPath, const char* name);
@@ -96,6 +104,13 @@ void PlatformSetMainWindow(uint32_t window);
 uint32_t PlatformMainWindow();
 void PlatformEnableMenuCommand(uint32_t command, bool enabled);
 void PlatformCheckMenuCommand(uint32_t command, bool checked);
+void PlatformSetMainTitle(const char* title);
+bool PlatformIsMainWindowVisible();
+void PlatformShowMainWindow(int showCommand);
+// Messages to the main window: sent (the call returns after its handling)
+// or posted.
+uint32_t PlatformSendMainWindow(uint32_t message, uint32_t wParam, uint32_t lParam);
+void PlatformPostMainWindow(uint32_t message, uint32_t wParam, uint32_t lParam);
 
 // Journal hooks: recording and playback through the journal protocol. The
 // record passed to a procedure has the EventRecord layout (five 32-bit
@@ -118,3 +133,56 @@ void PlatformSetKeyboardState(const uint8_t state[256]);
 
 // The platform id, major and minor version and build of the system.
 void PlatformVersion(int32_t* platformId, int32_t* major, int32_t* minor, int32_t* build);
+
+// Programs and windows for script commands.
+// Starts a command line (no application name, shown as the system chooses);
+// false when it cannot be started. Returns once the new process is seen
+// running or has already ended.
+bool PlatformStartProcess(const char* commandLine);
+// Calls `visit` for every top-level window, visible or not, in the
+// system's order, with at most 127 characters of its title, until `visit`
+// returns false.
+typedef bool (*WindowVisitor)(uint32_t window, const char* title, void* context);
+void PlatformEnumWindows(WindowVisitor visit, void* context);
+// Restores a minimised window (or shows one without activating it), brings
+// it to the top and gives it the foreground and the focus.
+void PlatformActivateWindow(uint32_t window);
+bool PlatformWindowRect(uint32_t window, int32_t* left, int32_t* top, int32_t* right,
+                        int32_t* bottom);
+uint32_t PlatformForegroundWindow();
+bool PlatformIsMainWindowMinimized();
+
+// Registry subkeys. The name of subkey `index` (0-based) of a key, at most
+// size-1 characters: kRegNoKey when the key is missing, kRegFailed when
+// there is no such subkey or its name does not fit.
+int PlatformRegEnumKey(int root, const char* keyPath, uint32_t index, char* name, uint32_t size);
+
+// Combo boxes of dialogs, named by the dialog and the control id.
+void PlatformComboReset(uint32_t dialog, int control);
+// Adds an entry at the end of the list.
+void PlatformComboAdd(uint32_t dialog, int control, const char* text);
+int PlatformComboCount(uint32_t dialog, int control);
+// Length of entry `index`; -1 when there is none.
+int PlatformComboTextLength(uint32_t dialog, int control, int index);
+// Width in pixels of `text` drawn in the combo box's font.
+int PlatformComboTextWidth(uint32_t dialog, int control, const char* text);
+void PlatformComboSetDropWidth(uint32_t dialog, int control, int width);
+// Width in pixels of a vertical scroll bar.
+int PlatformScrollBarWidth();
+
+// Items of a window's menu bar, by pop-up menu and position (0-based).
+// Number of pop-ups; -1 when the window has no menu.
+int PlatformMenuPopupCount(uint32_t window);
+int PlatformMenuItemCount(uint32_t window, int popup);
+// The item's command id; 0 for separators and sub-menus.
+uint32_t PlatformMenuItemId(uint32_t window, int popup, int position);
+// Inserts an enabled item at `position`: a text item, or a separator when
+// the text is empty or the command 0. Returns non-zero on success.
+int PlatformMenuInsertItem(uint32_t window, int popup, int position, uint32_t command,
+                           const char* text);
+// Deletes the item at `position`; returns non-zero on success.
+int PlatformMenuDeleteItem(uint32_t window, int popup, int position);
+
+// True when the window belongs to Morvik itself: the main window, the
+// windows inside it, its menus.
+bool PlatformIsOwnWindow(uint32_t window);

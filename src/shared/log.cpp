@@ -26,6 +26,15 @@ void WriteLogLine(const char* file, const char* format, ...) {
   va_end(args);
 }
 
+bool WriteWholeLine(const char* file, const char* text) {
+  if (file == nullptr || file[0] == '\0') return false;
+  FILE* f = fopen(file, "ab");
+  if (f == nullptr) return false;
+  size_t length = strlen(text);
+  bool written = fwrite(text, 1, length, f) == length && fwrite("\r\n", 1, 2, f) == 2;
+  return fclose(f) == 0 && written;
+}
+
 void LogLastError(const char* file) {
   char text[1025];
   if (PlatformLastErrorText(text, sizeof text) > 0) {

@@ -15,6 +15,11 @@ constexpr int kLogLineMax = 319;
 void WriteLogLine(const char* file, const char* format, ...);
 void WriteLogLineV(const char* file, const char* format, va_list args);
 
+// Appends `text` and CR LF to `file` the same way, but whole, however long:
+// for lines of files other than the log (backups), which a cut would
+// corrupt. Returns false when the file could not be opened or written.
+bool WriteWholeLine(const char* file, const char* text);
+
 // Writes the system's text for the last error as one line, or
 // "Unable to display error." when there is none.
 void LogLastError(const char* file);

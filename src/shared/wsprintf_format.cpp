@@ -86,10 +86,14 @@ void PutText(Output* o, const Directive& d, const char* text) {
 
 const char* ReadDirective(const char* p, Directive* d) {
   for (;; p++) {
-    if (*p == '-') d->left = true;
-    else if (*p == '#') d->alternate = true;
-    else if (*p == '0') d->zero = true;
-    else break;
+    if (*p == '-')
+      d->left = true;
+    else if (*p == '#')
+      d->alternate = true;
+    else if (*p == '0')
+      d->zero = true;
+    else
+      break;
   }
   while (*p >= '0' && *p <= '9') d->width = d->width * 10 + (*p++ - '0');
   if (*p == '.') {
@@ -116,15 +120,22 @@ int FormatWsprintf(char* out, int size, const char* format, va_list args) {
     char type = *p;
     if (type == '\0') break;
     switch (type) {
-      case 'd': case 'i': case 'u': case 'x': case 'X': case 'p':
+      case 'd':
+      case 'i':
+      case 'u':
+      case 'x':
+      case 'X':
+      case 'p':
         PutNumber(&o, d, type, static_cast<uint32_t>(va_arg(args, int)));
         break;
-      case 'c': case 'C': {
+      case 'c':
+      case 'C': {
         char c = static_cast<char>(va_arg(args, int));
         PutField(&o, d, "", &c, 1);
         break;
       }
-      case 's': case 'S':
+      case 's':
+      case 'S':
         PutText(&o, d, va_arg(args, const char*));
         break;
       default:  // "%%" and unknown types write the character itself
@@ -133,4 +144,12 @@ int FormatWsprintf(char* out, int size, const char* format, va_list args) {
   }
   out[o.length] = '\0';
   return o.length;
+}
+
+int Wsprintf(char* out, int size, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  int length = FormatWsprintf(out, size, format, args);
+  va_end(args);
+  return length;
 }

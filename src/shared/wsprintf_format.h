@@ -8,3 +8,6 @@
 // Writes at most size-1 characters and a terminating NUL; returns the
 // number of characters written.
 int FormatWsprintf(char* out, int size, const char* format, va_list args);
+
+// The same, with the arguments given directly.
+int Wsprintf(char* out, int size, const char* format, ...);

@@ -3,10 +3,14 @@
 # run, set up and torn down by fixtures, and run one at a time.
 add_executable(probe tests/e2e/probe/probe.cpp)
 target_link_options(probe PRIVATE -static -static-libgcc -static-libstdc++ -mconsole)
+# The same program without a console, as the window that playback types
+# into: "probe_target target TITLE LOG".
+add_executable(probe_target tests/e2e/probe/probe.cpp)
+target_link_options(probe_target PRIVATE -static -static-libgcc -static-libstdc++ -mwindows)
 add_library(probe_hook SHARED tests/e2e/probe/probe_hook.cpp)
 set_target_properties(probe_hook PROPERTIES PREFIX "")
 target_link_options(probe_hook PRIVATE -static -static-libgcc -static-libstdc++)
-add_dependencies(probe probe_hook)
+add_dependencies(probe probe_hook probe_target)
 
 set(MORVIK_E2E_DIR ${CMAKE_BINARY_DIR}/e2e)
 add_test(NAME e2e_desktop_start COMMAND ${CMAKE_SOURCE_DIR}/tests/e2e/session.sh start ${MORVIK_E2E_DIR})
@@ -21,10 +25,14 @@ function(morvik_e2e_test name)
     RESOURCE_LOCK e2e_desktop
     LABELS e2e
     TIMEOUT 120
-    ENVIRONMENT "E2E_DIR=${MORVIK_E2E_DIR};MORVIK_EXE=$<TARGET_FILE:Morvik>;PROBE_EXE=$<TARGET_FILE:probe>")
+    ENVIRONMENT "E2E_DIR=${MORVIK_E2E_DIR};MORVIK_EXE=$<TARGET_FILE:Morvik>;PROBE_EXE=$<TARGET_FILE:probe>;SOURCE_DIR=${CMAKE_SOURCE_DIR}")
 endfunction()
 
 morvik_e2e_test(normal_start)
 morvik_e2e_test(second_instance)
 morvik_e2e_test(settings_saved)
 morvik_e2e_test(registry_defaults)
+morvik_e2e_test(playback_script)
+morvik_e2e_test(playback_passes)
+morvik_e2e_test(playback_self_playing)
+morvik_e2e_test(playback_cancel)

@@ -59,3 +59,23 @@ reg_values() {
 assert_eq() {
   [ "$1" == "$2" ] || fail "$3: expected '$2', got '$1'"
 }
+
+# The probe's target window, which logs what it receives to C:\<name>.log.
+TARGET_EXE=$(dirname "$PROBE_EXE")/probe_target.exe
+DRIVE_C=$WINEPREFIX/drive_c
+
+# Writes a file into C:\ of the prefix with CR LF line ends; prints its
+# Windows path.
+write_c_file() {
+  sed 's/$/\r/' >"$DRIVE_C/$1"
+  echo "C:\\$1"
+}
+
+# The characters a target log received, as one line (\n for Enter, \t for Tab).
+target_text() {
+  awk '$2 == "char" { c = $3 + 0; if (c == 13) printf "\\n"; else if (c == 9) printf "\\t"; else printf "%c", c }' \
+    "$DRIVE_C/$1"
+}
+
+# Windows path of a file of the prefix.
+winpath() { echo "C:\\$1"; }

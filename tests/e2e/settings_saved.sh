@@ -24,9 +24,10 @@ done
 assert_eq "$(awk '$1 == "Logfile" { print $2 }' <<<"$values")" "REG_SZ" "kind of Logfile"
 assert_eq "$(awk '$1 == "Left" || $1 == "Top" { printf "%s ", $3 }' <<<"$values")" "0x12c 0xc8 " "saved position"
 
-# A command-line run never saves.
+# A command-line run never saves, not even after its file failed to load.
 reg_delete_morvik
 start_morvik 'C:\missing.mvk' /SPEED=4 /REPEATS=3
+probe msgbox 20000 1 >/dev/null || fail "no message for the missing file"
 wait_exit "$MORVIK_PID" 20
 assert_eq "$(reg_values | wc -l)" "0" "values written by a command-line run"
 echo "settings written on close, none by a command-line run"

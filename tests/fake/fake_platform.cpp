@@ -44,6 +44,10 @@ void ResetFakePlatform() {
   gFake.moduleFileName = "C:\\Program Files\\Morvik\\Morvik.exe";
   gFake.screenWidth = 1024;
   gFake.screenHeight = 768;
+  gFake.nextJournalHook = 0x100;
+  gFake.platformId = 2;
+  gFake.majorVersion = 10;
+  gFake.build = 19045;
 }
 
 void* PlatformAllocate(size_t bytes) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -40,6 +41,26 @@ struct FakeDialogCall {
   int filterIndex;
 };
 
+struct FakeMessage {
+  uint32_t message, wParam, lParam;
+};
+
+struct FakeKeyEvent {
+  uint8_t virtualKey, scanCode;
+  uint32_t flags;
+};
+
+struct FakeTopWindow {
+  uint32_t handle;
+  std::string title;
+  int32_t left, top, right, bottom;
+};
+
+struct FakeMenuItem {
+  uint32_t command;
+  std::string text;
+};
+
 struct FakeWindow {
   uint32_t handle;
   std::string className;
@@ -60,6 +81,8 @@ struct FakePlatform {
   PlatformTime localTime;
   std::string lastErrorText;
   std::string moduleFileName;
+  // What ImageLength() answers: the length of the program image.
+  uint32_t imageLength;
   int screenWidth, screenHeight;
   // Registry: keys by lower-cased "root\\path".
   std::map<std::string, FakeRegKey> registry;
@@ -71,6 +94,49 @@ struct FakePlatform {
   uint32_t mainWindow;
   std::map<uint32_t, bool> menuEnabled;
   std::map<uint32_t, bool> menuChecked;
+  std::vector<std::string> titles;
+  bool mainVisible;
+  std::vector<int> mainShowCommands;
+  std::vector<FakeMessage> sent, posted;
+  // Runs for every message sent to the main window, so a test can act as
+  // the window procedure.
+  std::function<void(uint32_t, uint32_t, uint32_t)> onSend;
+  // Journal hooks: the one installed (0: none) and its procedure.
+  uint32_t journalHook;
+  bool journalRecord;
+  JournalProc journalProc;
+  uint32_t nextJournalHook;
+  bool refuseJournalHook;     // the next installation fails
+  int journalRemovals;
+  int callNextHook;           // calls passed on
+  std::vector<FakeKeyEvent> keyEvents;
+  uint8_t keyboardState[256];
+  bool keyboardStateSet;
+  int32_t platformId, majorVersion, minorVersion, build;
+  // Programs started, and whether starting them works.
+  std::vector<std::string> startedPrograms;
+  bool failStartProgram;
+  // Windows seen by the window search, in order, with their rectangles.
+  std::vector<FakeTopWindow> topWindows;
+  // Searches made; after this many the window list is changed by
+  // `appearAfterSearches` (0: never).
+  int windowSearches;
+  int appearAfterSearches;
+  FakeTopWindow appearing;
+  std::vector<uint32_t> activated;
+  uint32_t foregroundWindow;
+  bool mainMinimized;
+  std::vector<uint32_t> ownWindows;  // windows of Morvik itself
+  // Combo boxes by (dialog, control): their entries, and the drop-down
+  // width last set. Text measures textCharWidth pixels a character.
+  std::map<std::pair<uint32_t, int>, std::vector<std::string>> comboTexts;
+  std::map<std::pair<uint32_t, int>, int> comboDropWidths;
+  int textCharWidth = 6;
+  int scrollBarWidth = 17;
+  // The menu bar of menuWindow (other windows have none): its pop-ups with
+  // their items. Separators and sub-menus have command 0.
+  uint32_t menuWindow;
+  std::vector<std::vector<FakeMenuItem>> menuBar;
 };
 
 extern FakePlatform gFake;

@@ -1,5 +1,6 @@
 // The common Open and Save dialogs.
 #include <windows.h>
+
 #include <commdlg.h>
 
 #include <cstdio>

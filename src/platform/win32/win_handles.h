@@ -7,5 +7,9 @@
 
 #include <cstdint>
 
-inline HWND ToHwnd(uint32_t handle) { return reinterpret_cast<HWND>(static_cast<uintptr_t>(handle)); }
-inline uint32_t FromHwnd(HWND window) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)); }
+inline HWND ToHwnd(uint32_t handle) {
+  return reinterpret_cast<HWND>(static_cast<uintptr_t>(handle));
+}
+inline uint32_t FromHwnd(HWND window) {
+  return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window));
+}

@@ -7,18 +7,22 @@ namespace {
 
 HKEY Root(int root) {
   switch (root) {
-    case kRootClassesRoot: return HKEY_CLASSES_ROOT;
-    case kRootCurrentUser: return HKEY_CURRENT_USER;
-    case kRootLocalMachine: return HKEY_LOCAL_MACHINE;
-    default: return HKEY_USERS;
+    case kRootClassesRoot:
+      return HKEY_CLASSES_ROOT;
+    case kRootCurrentUser:
+      return HKEY_CURRENT_USER;
+    case kRootLocalMachine:
+      return HKEY_LOCAL_MACHINE;
+    default:
+      return HKEY_USERS;
   }
 }
 
 bool OpenOrCreate(int root, const char* keyPath, HKEY* key) {
   if (RegOpenKeyExA(Root(root), keyPath, 0, KEY_ALL_ACCESS, key) == ERROR_SUCCESS) return true;
   char emptyClass[1] = "";
-  return RegCreateKeyExA(Root(root), keyPath, 0, emptyClass, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                         nullptr, key, nullptr) == ERROR_SUCCESS;
+  return RegCreateKeyExA(Root(root), keyPath, 0, emptyClass, REG_OPTION_NON_VOLATILE,
+                         KEY_ALL_ACCESS, nullptr, key, nullptr) == ERROR_SUCCESS;
 }
 
 }  // namespace
@@ -26,10 +30,12 @@ bool OpenOrCreate(int root, const char* keyPath, HKEY* key) {
 int PlatformRegQuery(int root, const char* keyPath, const char* name, uint32_t* type, void* data,
                      uint32_t* size) {
   HKEY key;
-  if (RegOpenKeyExA(Root(root), keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return kRegNoKey;
+  if (RegOpenKeyExA(Root(root), keyPath, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    return kRegNoKey;
   DWORD valueType = 0;
   DWORD valueSize = *size;
-  LONG result = RegQueryValueExA(key, name, nullptr, &valueType, static_cast<BYTE*>(data), &valueSize);
+  LONG result =
+      RegQueryValueExA(key, name, nullptr, &valueType, static_cast<BYTE*>(data), &valueSize);
   RegCloseKey(key);
   *type = valueType;
   *size = valueSize;
@@ -54,7 +60,8 @@ int PlatformRegSet(int root, const char* keyPath, const char* name, uint32_t typ
 
 int PlatformRegDeleteValue(int root, const char* keyPath, const char* name) {
   HKEY key;
-  if (RegOpenKeyExA(Root(root), keyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return kRegNoKey;
+  if (RegOpenKeyExA(Root(root), keyPath, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    return kRegNoKey;
   LONG result = RegDeleteValueA(key, name);
   RegCloseKey(key);
   return result == ERROR_SUCCESS ? kRegOk : kRegFailed;

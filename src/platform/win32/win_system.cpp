@@ -29,8 +29,8 @@ uint32_t PlatformTickCount() {
 void PlatformLocalTime(PlatformTime* time) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  *time = PlatformTime{now.wYear, now.wMonth, now.wDayOfWeek, now.wDay,
-                       now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
+  *time = PlatformTime{now.wYear, now.wMonth,  now.wDayOfWeek, now.wDay,
+                       now.wHour, now.wMinute, now.wSecond,    now.wMilliseconds};
 }
 
 void PlatformSleep(uint32_t milliseconds) { Sleep(milliseconds); }
@@ -50,8 +50,9 @@ int PlatformMessageBox(const char* text, const char* caption, uint32_t style) {
 int PlatformLastErrorText(char* buffer, int size) {
   DWORD error = GetLastError();
   buffer[0] = '\0';
-  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-                                MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), buffer, static_cast<DWORD>(size), nullptr);
+  DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), buffer,
+                                static_cast<DWORD>(size), nullptr);
   return static_cast<int>(length);
 }
 

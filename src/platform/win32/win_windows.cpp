@@ -12,6 +12,8 @@ bool PlatformIsWindowVisible(uint32_t window) { return IsWindowVisible(ToHwnd(wi
 
 bool PlatformIsWindowMinimized(uint32_t window) { return IsIconic(ToHwnd(window)) != 0; }
 
-void PlatformShowWindow(uint32_t window, int showCommand) { ShowWindow(ToHwnd(window), showCommand); }
+void PlatformShowWindow(uint32_t window, int showCommand) {
+  ShowWindow(ToHwnd(window), showCommand);
+}
 
 void PlatformSetForegroundWindow(uint32_t window) { SetForegroundWindow(ToHwnd(window)); }

@@ -25,8 +25,8 @@ namespace {
 
 std::string WindowText(HWND window) {
   char text[1024] = {};
-  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                      nullptr);
+  SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                      SMTO_ABORTIFHUNG, 2000, nullptr);
   return text;
 }
 
@@ -40,10 +40,14 @@ std::string ClassOf(HWND window) {
 std::string OneLine(const std::string& text) {
   std::string out;
   for (char c : text) {
-    if (c == '\n') out += "\\n";
-    else if (c == '\r') out += "\\r";
-    else if (c == '\t') out += "\\t";
-    else out += c;
+    if (c == '\n')
+      out += "\\n";
+    else if (c == '\r')
+      out += "\\r";
+    else if (c == '\t')
+      out += "\\t";
+    else
+      out += c;
   }
   return out;
 }
@@ -84,8 +88,8 @@ void PrintWindow(HWND window) {
   GetWindowRect(window, &rect);
   printf("hwnd=%p\ntitle=%s\nvisible=%d\nminimized=%d\nforeground=%d\nrect=%ld,%ld,%ld,%ld\n",
          static_cast<void*>(window), WindowText(window).c_str(), IsWindowVisible(window) ? 1 : 0,
-         IsIconic(window) ? 1 : 0, GetForegroundWindow() == window ? 1 : 0, rect.left, rect.top, rect.right,
-         rect.bottom);
+         IsIconic(window) ? 1 : 0, GetForegroundWindow() == window ? 1 : 0, rect.left, rect.top,
+         rect.right, rect.bottom);
 }
 
 // Reads the menu inside the window's own process through probe_hook.dll,
@@ -98,12 +102,15 @@ int MenuCommand(HWND window) {
   std::string dump = folder + "probe_menu.txt";
   DeleteFileA(dump.c_str());
   HMODULE hook = LoadLibraryA((folder + "probe_hook.dll").c_str());
-  HOOKPROC proc = hook ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(hook, "ProbeGetMessageProc"))) : nullptr;
+  HOOKPROC proc = hook ? reinterpret_cast<HOOKPROC>(
+                             reinterpret_cast<void*>(GetProcAddress(hook, "ProbeGetMessageProc")))
+                       : nullptr;
   if (proc == nullptr) {
     printf("probe_hook.dll not found\n");
     return 1;
   }
-  HHOOK installed = SetWindowsHookExA(WH_GETMESSAGE, proc, hook, GetWindowThreadProcessId(window, nullptr));
+  HHOOK installed =
+      SetWindowsHookExA(WH_GETMESSAGE, proc, hook, GetWindowThreadProcessId(window, nullptr));
   PostMessageA(window, RegisterWindowMessageA("MorvikProbeDumpMenu"), 0, 0);
   FILE* in = nullptr;
   for (int i = 0; i < 100 && in == nullptr; i++) {
@@ -147,7 +154,8 @@ int MessageBoxCommand(DWORD timeout, int button) {
   }
   DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrA(box.window, GWL_EXSTYLE));
   printf("caption=%s\ntext=%s\ntopmost=%d\n", WindowText(box.window).c_str(),
-         OneLine(WindowText(GetDlgItem(box.window, 0xFFFF))).c_str(), (exStyle & WS_EX_TOPMOST) ? 1 : 0);
+         OneLine(WindowText(GetDlgItem(box.window, 0xFFFF))).c_str(),
+         (exStyle & WS_EX_TOPMOST) ? 1 : 0);
   for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
     if (GetDlgItem(box.window, id) != nullptr) printf("button=%d\n", id);
   }
@@ -171,12 +179,26 @@ void LogInput(const char* kind, long a, long b) {
 LRESULT CALLBACK TargetEditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   POINT screen = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   switch (message) {
-    case WM_KEYDOWN: case WM_SYSKEYDOWN: LogInput("down", static_cast<long>(wParam), (lParam >> 16) & 0xFF); break;
-    case WM_KEYUP: case WM_SYSKEYUP: LogInput("up", static_cast<long>(wParam), (lParam >> 16) & 0xFF); break;
-    case WM_CHAR: case WM_SYSCHAR: LogInput("char", static_cast<long>(wParam), 0); break;
-    case WM_MOUSEMOVE: case WM_LBUTTONDOWN: case WM_LBUTTONUP:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      LogInput("down", static_cast<long>(wParam), (lParam >> 16) & 0xFF);
+      break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      LogInput("up", static_cast<long>(wParam), (lParam >> 16) & 0xFF);
+      break;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+      LogInput("char", static_cast<long>(wParam), 0);
+      break;
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
       ClientToScreen(window, &screen);
-      LogInput(message == WM_MOUSEMOVE ? "move" : message == WM_LBUTTONDOWN ? "ldown" : "lup", screen.x, screen.y);
+      LogInput(message == WM_MOUSEMOVE     ? "move"
+               : message == WM_LBUTTONDOWN ? "ldown"
+                                           : "lup",
+               screen.x, screen.y);
       break;
   }
   return CallWindowProcA(gEditProc, window, message, wParam, lParam);
@@ -201,13 +223,15 @@ int TargetCommand(int argc, char** argv) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = "MorvikProbeTarget";
   RegisterClassA(&wc);
-  HWND frame = CreateWindowExA(0, "MorvikProbeTarget", argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, x, y, w, h, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  HWND frame = CreateWindowExA(0, "MorvikProbeTarget", argv[2], WS_OVERLAPPEDWINDOW | WS_VISIBLE, x,
+                               y, w, h, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   RECT client;
   GetClientRect(frame, &client);
-  HWND edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN,
-                              0, 0, client.right, client.bottom, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
-  gEditProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TargetEditProc)));
+  HWND edit = CreateWindowExA(
+      0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, 0, 0,
+      client.right, client.bottom, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+  gEditProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(TargetEditProc)));
   SetForegroundWindow(frame);
   SetFocus(edit);
   MSG msg;
@@ -227,7 +251,8 @@ int KeysDownCommand() {
 }
 
 int Usage() {
-  fprintf(stderr, "usage: probe wait-window|window|count|menu|close|command|show|foreground|msgbox ...\n");
+  fprintf(stderr,
+          "usage: probe wait-window|window|count|menu|close|command|show|foreground|msgbox ...\n");
   return 2;
 }
 
@@ -244,7 +269,8 @@ int main(int argc, char** argv) {
   if (command == "keys-down") return KeysDownCommand();
   if (command == "target" && argc > 3) return TargetCommand(argc, argv);
   if (command == "msgbox") {
-    return MessageBoxCommand(argc > 2 ? strtoul(argv[2], nullptr, 10) : 5000, argc > 3 ? atoi(argv[3]) : 0);
+    return MessageBoxCommand(argc > 2 ? strtoul(argv[2], nullptr, 10) : 5000,
+                             argc > 3 ? atoi(argv[3]) : 0);
   }
   if (argc < 3) return Usage();
   const char* className = argv[2];
@@ -263,11 +289,17 @@ int main(int argc, char** argv) {
     printf("no window of class %s\n", className);
     return 1;
   }
-  if (command == "window") PrintWindow(window);
-  else if (command == "menu") return MenuCommand(window);
-  else if (command == "close") PostMessageA(window, WM_CLOSE, 0, 0);
-  else if (command == "command" && argc > 3) PostMessageA(window, WM_COMMAND, atoi(argv[3]), 0);
-  else if (command == "show" && argc > 3) ShowWindow(window, atoi(argv[3]));
-  else return Usage();
+  if (command == "window")
+    PrintWindow(window);
+  else if (command == "menu")
+    return MenuCommand(window);
+  else if (command == "close")
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  else if (command == "command" && argc > 3)
+    PostMessageA(window, WM_COMMAND, atoi(argv[3]), 0);
+  else if (command == "show" && argc > 3)
+    ShowWindow(window, atoi(argv[3]));
+  else
+    return Usage();
   return 0;
 }

@@ -14,8 +14,10 @@ HMODULE gModule;
 
 void WriteText(FILE* out, const char* text) {
   for (const char* p = text; *p != '\0'; p++) {
-    if (*p == '\t') fputs("\\t", out);
-    else fputc(*p, out);
+    if (*p == '\t')
+      fputs("\\t", out);
+    else
+      fputc(*p, out);
   }
 }
 
@@ -46,7 +48,8 @@ void DumpMenu(FILE* out, HMENU menu, int depth) {
 void DumpPath(char* path, size_t size, const char* name) {
   GetModuleFileNameA(gModule, path, static_cast<DWORD>(size));
   char* slash = strrchr(path, '\\');
-  snprintf(slash ? slash + 1 : path, size - static_cast<size_t>(slash ? slash + 1 - path : 0), "%s", name);
+  snprintf(slash ? slash + 1 : path, size - static_cast<size_t>(slash ? slash + 1 - path : 0), "%s",
+           name);
 }
 
 void DumpWindowMenu(HWND window) {
@@ -62,10 +65,12 @@ void DumpWindowMenu(HWND window) {
 
 }  // namespace
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK ProbeGetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    ProbeGetMessageProc(int code, WPARAM wParam, LPARAM lParam) {
   static UINT dumpMessage = RegisterWindowMessageA("MorvikProbeDumpMenu");
   const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-  if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == dumpMessage) DumpWindowMenu(msg->hwnd);
+  if (code == HC_ACTION && wParam == PM_REMOVE && msg->message == dumpMessage)
+    DumpWindowMenu(msg->hwnd);
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 

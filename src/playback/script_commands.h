@@ -1,0 +1,16 @@
+// What playback does at a script command's slot and at a key bound to a
+// Replace Mapping. Each returns the hook procedure's answer to the system.
+#pragma once
+
+#include <cstdint>
+
+#include "recording/recording.h"
+
+int32_t RunScriptCommand(uint32_t wParam, EventRecord* event);
+
+// True when the key carries a Replace Mapping (actions 8 to 12).
+bool IsReplaceKey(uint8_t virtualKey);
+int32_t ReplaceMappingKey(uint32_t wParam, EventRecord* event);
+
+// Passes the current call on to the next hook without filling the record.
+int32_t PassOn(uint32_t wParam, EventRecord* event);

@@ -1,0 +1,5 @@
+#include "shared/start_program.h"
+
+#include "platform/platform.h"
+
+bool StartProgram(const char* commandLine) { return PlatformStartProcess(commandLine); }
