@@ -153,7 +153,7 @@ int MessageBoxCommand(DWORD timeout, int button) {
     Sleep(50);
   }
   DWORD exStyle = static_cast<DWORD>(GetWindowLongPtrA(box.window, GWL_EXSTYLE));
-  printf("caption=%s\ntext=%s\ntopmost=%d\n", WindowText(box.window).c_str(),
+  printf("caption=%s\ntext=%s\ntopmost=%d\n", OneLine(WindowText(box.window)).c_str(),
          OneLine(WindowText(GetDlgItem(box.window, 0xFFFF))).c_str(),
          (exStyle & WS_EX_TOPMOST) ? 1 : 0);
   for (int id : {IDOK, IDCANCEL, IDYES, IDNO}) {
