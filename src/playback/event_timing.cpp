@@ -188,7 +188,11 @@ int32_t CheckWait(uint32_t wParam, EventRecord* event) {
     }
     LogLine(kLogHigh, "   Delay was done!");
   }
-  if (gRecording.events[p->currentEvent].message == 0) {
+  // A placeholder, and a key-down that a Replace Mapping typed as text,
+  // are never handed over, however often the system asks for them.
+  const EventRecord& current = gRecording.events[p->currentEvent];
+  if (current.message == 0 ||
+      (current.message == kWmKeyDown && IsReplaceKey(static_cast<uint8_t>(current.paramL)))) {
     LogLine(kLogHigh, "   >>>Continuing after non-Windows Event #%d", p->currentEvent + 1);
     return PassOn(wParam, event);
   }

@@ -55,10 +55,11 @@ void InstallHook() {
   }
   LogError(kLogLow);
   LogLine(kLogLow, "Unable to start playback!");
-  // Nothing plays: the commands and the user's speed come back, and a run
-  // without a window ends.
+  // Nothing plays: the commands, the user's speed and a fresh pass count
+  // come back, and a run without a window ends.
   SetCommandState(kStateLoaded);
   RestoreSavedSpeed();
+  p->loopsCompleted = 0;
   PlatformMessageBox("Unable to start playback!", "Playback Failure",
                      kMbIconExclamation | MessageBoxStyle());
   PostExitIfDone();

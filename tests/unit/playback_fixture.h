@@ -120,14 +120,22 @@ class PlaybackFixture : public ::testing::Test {
       }
       if (e.message != kWmKeyDown && e.message != kWmSysKeyDown) continue;
       uint32_t k = e.paramL;
-      if (k >= '0' && k <= '9') text += static_cast<char>(k);
-      else if (k >= 'A' && k <= 'Z') text += static_cast<char>(shift ? k : k + 32);
-      else if (k == 186) text += shift ? ':' : ';';
-      else if (k == 191) text += shift ? '?' : '/';
-      else if (k == 32) text += ' ';
-      else if (k == 9) text += '\t';
-      else if (k == 13) text += '\n';
-      else text += '#';
+      if (k >= '0' && k <= '9')
+        text += static_cast<char>(k);
+      else if (k >= 'A' && k <= 'Z')
+        text += static_cast<char>(shift ? k : k + 32);
+      else if (k == 186)
+        text += shift ? ':' : ';';
+      else if (k == 191)
+        text += shift ? '?' : '/';
+      else if (k == 32)
+        text += ' ';
+      else if (k == 9)
+        text += '\t';
+      else if (k == 13)
+        text += '\n';
+      else
+        text += '#';
     }
     return text;
   }

@@ -52,7 +52,10 @@ TEST_F(SchedulerTest, WaitsFollowWhatTheSystemReallyWaited) {
       {"12 ms early waits 12 more", {1000, 1100}, {-12}, {100, 12}},
       {"early twice", {1000, 1100}, {-40, -15}, {100, 40, 15}},
       {"150 over, then a 400 gap is asked as 250", {1000, 1100, 1500}, {150}, {100, 250}},
-      {"150 over, a 100 gap is skipped, 50 stays for the next", {1000, 1100, 1200, 1280}, {150}, {100, 30}},
+      {"150 over, a 100 gap is skipped, 50 stays for the next",
+       {1000, 1100, 1200, 1280},
+       {150},
+       {100, 30}},
       {"9 over is dropped", {1000, 1100, 1500}, {9}, {100, 400}},
       {"10 over is banked", {1000, 1100, 1500}, {10}, {100, 390}},
       {"early, then late on the second wait", {1000, 1100, 1500}, {-12, 20}, {100, 12, 380}},
@@ -90,7 +93,8 @@ TEST_F(SchedulerTest, LogsTheWaitArithmetic) {
   WaitsFor({150, 0});
   EXPECT_TRUE(Logged("   Actual Delay Completed=250, Surplus=-150"));
   EXPECT_TRUE(Logged("   Windows waited too long; Surplus updated to 150"));
-  EXPECT_TRUE(Logged("   Adjusting for Surplus: Requesting Altered Delay of 250, Remaining Surplus=0"));
+  EXPECT_TRUE(
+      Logged("   Adjusting for Surplus: Requesting Altered Delay of 250, Remaining Surplus=0"));
   // The fourth event is prepared once the platform waited 250 and then 250.
   EXPECT_TRUE(Logged("PLAY EVENT #4 at " + std::to_string(start + 500) +
                      ": Requested Delay=100, Surplus Remaining=0, Rec Time=1600, Rec Prev=1500, "
@@ -100,7 +104,8 @@ TEST_F(SchedulerTest, LogsTheWaitArithmetic) {
   gRecording.eventCount = 0;
   AddKeys({1000, 1100, 1200});
   WaitsFor({150});
-  EXPECT_TRUE(Logged("   Adjusting for Surplus: Requesting Altered Delay of 0, Remaining Surplus=50"));
+  EXPECT_TRUE(
+      Logged("   Adjusting for Surplus: Requesting Altered Delay of 0, Remaining Surplus=50"));
   EXPECT_TRUE(Logged("   >>>Sending Event #3 with no delay"));
 }
 
@@ -119,8 +124,8 @@ TEST_F(SchedulerTest, SpeedScalesTheRecordedGap) {
       {kSpeedSlow, 15, 0, 100, {100}},   {kSpeedSlow, 15, -3, 100, {100}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "speed " << int{c.speed} << " fast " << c.factorFast << " slow "
-                                    << c.factorSlow << " gap " << c.gap);
+    SCOPED_TRACE(testing::Message() << "speed " << int{c.speed} << " fast " << c.factorFast
+                                    << " slow " << c.factorSlow << " gap " << c.gap);
     gSettings.speed = c.speed;
     gSettings.factorFast = c.factorFast;
     gSettings.factorSlow = c.factorSlow;
@@ -195,25 +200,30 @@ TEST_F(SchedulerTest, HandsEveryEventOverWithTheTimeOfHandOver) {
     EXPECT_EQ(run.played[i].time, expected[i].time);
     EXPECT_EQ(run.played[i].hwnd, expected[i].hwnd);
   }
-  EXPECT_TRUE(Logged("PLAY EVENT #1 at 1000: Requested Delay=0, Surplus Remaining=0, Rec Time=7000, Rec Prev=0, "
-                     "Message=WM_MOUSEMOVE (200, 300)"));
+  EXPECT_TRUE(Logged(
+      "PLAY EVENT #1 at 1000: Requested Delay=0, Surplus Remaining=0, Rec Time=7000, Rec Prev=0, "
+      "Message=WM_MOUSEMOVE (200, 300)"));
 }
 
 TEST_F(SchedulerTest, RepeatsPlayEveryPassAndShowTheirProgress) {
   strcpy(gRecording.fileName, "C:\\demo.mvx");
   gSettings.repeats = 3;
+  gSettings.keyboardService = 1;
   AddEvent(kWmKeyDown, 'A', 1000);
   AddEvent(kWmKeyUp, 'A', 1100);
   FakeDriverRun run = Play();
 
   EXPECT_EQ(run.played.size(), 6u);
   EXPECT_EQ(run.waits, (std::vector<int32_t>{100, 100, 100}));
-  EXPECT_EQ(gFake.titles, (std::vector<std::string>{"1 of 3 done for C:\\demo.mvx", "2 of 3 done for C:\\demo.mvx",
-                                                    "Morvik - C:\\demo.mvx"}));
+  EXPECT_EQ(gFake.titles,
+            (std::vector<std::string>{"1 of 3 done for C:\\demo.mvx",
+                                      "2 of 3 done for C:\\demo.mvx", "Morvik - C:\\demo.mvx"}));
   EXPECT_EQ(CountLogged("Playback Complete!"), 3);
-  EXPECT_EQ(CountLogged("Starting 'C:\\demo.mvx' playback (2 Total Actions) with Morvik 3.02 at log level 3 on "
-                        "Windows Platform 2 Version 10.0 Build #19045...."),
-            3);
+  EXPECT_EQ(
+      CountLogged(
+          "Starting 'C:\\demo.mvx' playback (2 Total Actions) with Morvik 3.02 at log level 3 on "
+          "Windows Platform 2 Version 10.0 Build #19045...."),
+      3);
   EXPECT_TRUE(Logged("1 of 3 done for C:\\demo.mvx"));
   EXPECT_TRUE(Logged("2 of 3 done for C:\\demo.mvx"));
   EXPECT_FALSE(gPlayback.gbPlayingNow);
@@ -222,6 +232,11 @@ TEST_F(SchedulerTest, RepeatsPlayEveryPassAndShowTheirProgress) {
   EXPECT_EQ(gFake.journalRemovals, 3);
   EXPECT_TRUE(gFake.posted.empty());
   EXPECT_TRUE(gFake.menuEnabled[ID_PLAY]);
+  // The Keyboard Service comes back once, when playback has ended.
+  int timers = 0;
+  for (const FakeMessage& m : gFake.sent)
+    timers += m.message == kWindowTimer && m.wParam == ID_MAIN_TIMER;
+  EXPECT_EQ(timers, 1);
 }
 
 TEST_F(SchedulerTest, WithoutProgressUpdatesOnlyTheIdleTitleIsSet) {
@@ -269,8 +284,9 @@ TEST_F(SchedulerTest, ContinuousPlayRunsUntilTheSystemCancelsIt) {
   StartPlayback(ID_PLAY);
   RunFakeDriver(&run, 3 * 4);  // placeholder, two typed keys and the key: 4 calls a pass
 
-  EXPECT_EQ(gFake.titles, (std::vector<std::string>{"1 done for (Untitled)", "2 done for (Untitled)",
-                                                    "3 done for (Untitled)"}));
+  EXPECT_EQ(gFake.titles,
+            (std::vector<std::string>{"1 done for (Untitled)", "2 done for (Untitled)",
+                                      "3 done for (Untitled)"}));
   EXPECT_EQ(gPlayback.loopsCompleted, 3);
   EXPECT_TRUE(gPlayback.gbPlayingNow);
 
@@ -279,7 +295,8 @@ TEST_F(SchedulerTest, ContinuousPlayRunsUntilTheSystemCancelsIt) {
 
   ASSERT_EQ(gFake.messageBoxes.size(), 1u);
   EXPECT_EQ(gFake.messageBoxes[0].caption, "3 Playbacks Completed");
-  EXPECT_EQ(gFake.messageBoxes[0].text.rfind("Windows is forcing Morvik to stop recording and playing.\n\n", 0),
+  EXPECT_EQ(gFake.messageBoxes[0].text.rfind(
+                "Windows is forcing Morvik to stop recording and playing.\n\n", 0),
             0u);
   EXPECT_EQ(gFake.messageBoxes[0].style, kMbTaskModal | kMbTopmost | kMbUserIcon);
   EXPECT_TRUE(Logged("CANCELLED RECORDING: Forced by Windows Operating System"));
@@ -299,7 +316,8 @@ TEST_F(SchedulerTest, CancellationWarnsAndExitsAsTheSettingsAsk) {
     uint8_t interruptWarning;
     RunMode mode;
   };
-  const Case cases[] = {{1, kRunNormal}, {0, kRunNormal}, {0, kRunCommandLine}, {1, kRunSelfPlaying}};
+  const Case cases[] = {
+      {1, kRunNormal}, {0, kRunNormal}, {0, kRunCommandLine}, {1, kRunSelfPlaying}};
   AddKeys({1000, 5000});
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << "warning " << int{c.interruptWarning} << " mode " << c.mode);
@@ -344,7 +362,8 @@ TEST_F(SchedulerTest, FastMapPlaySpeedsUpTheFirstPassOfAMappingPlayback) {
     uint32_t fastMapPlay;
     std::vector<int32_t> waits;
   };
-  const Case cases[] = {{ID_PLAY_MAPPING, 1, {100}}, {ID_PLAY_MAPPING, 0, {100, 100}}, {ID_PLAY, 1, {100, 100}}};
+  const Case cases[] = {
+      {ID_PLAY_MAPPING, 1, {100}}, {ID_PLAY_MAPPING, 0, {100, 100}}, {ID_PLAY, 1, {100, 100}}};
   gSettings.repeats = 2;
   AddKeys({1000, 1100});
   for (const Case& c : cases) {
@@ -358,6 +377,32 @@ TEST_F(SchedulerTest, FastMapPlaySpeedsUpTheFirstPassOfAMappingPlayback) {
   }
 }
 
+TEST_F(SchedulerTest, TheServiceNamesAFileToLoadAndPlay) {
+  const std::string path = folder_.File("service.mvx");
+  WriteWholeFile(path,
+                 "message=WM_KEYDOWN paramH=1 paramL=65 time=10\r\n"
+                 "message=WM_KEYUP paramH=1 paramL=65 time=20\r\n");
+  FakeSetText("SOFTWARE\\Morvik", "ServiceFileLoad", path);
+  memset(gFake.keyboardState, 0x80, sizeof gFake.keyboardState);
+  FakeDriverRun run = Play(ID_PLAY_SERVICE_FILE);
+
+  EXPECT_EQ(std::string(gRecording.fileName), path);
+  EXPECT_TRUE(gFake.keyboardStateSet);
+  for (uint8_t state : gFake.keyboardState) EXPECT_EQ(state, 0);
+  EXPECT_EQ(Steps(run.played), (std::vector<KeyStep>{{kWmKeyDown, 65}, {kWmKeyUp, 65}}));
+  EXPECT_EQ(run.waits, std::vector<int32_t>{10});
+  EXPECT_EQ(gFake.titles.back(), "Morvik - " + path);
+}
+
+TEST_F(SchedulerTest, AServiceFileThatCannotBeLoadedIsNotPlayed) {
+  AddKeys({1000});
+  FakeSetText("SOFTWARE\\Morvik", "ServiceFileLoad", folder_.File("missing.mvx"));
+  StartPlayback(ID_PLAY_SERVICE_FILE);
+  EXPECT_EQ(gFake.journalProc, nullptr);
+  EXPECT_FALSE(gPlayback.gbPlayingNow);
+  EXPECT_EQ(gFake.messageBoxes.size(), 1u);  // the loader's own message
+}
+
 TEST_F(SchedulerTest, ACorruptedListStopsWithAnError) {
   gRunMode = kRunCommandLine;
   AddKeys({1000, 1100});
@@ -367,7 +412,8 @@ TEST_F(SchedulerTest, ACorruptedListStopsWithAnError) {
   EXPECT_EQ(PlaybackHookProc(kHcGetNext, 0, &event), 0);
 
   ASSERT_EQ(gFake.messageBoxes.size(), 1u);
-  EXPECT_EQ(gFake.messageBoxes[0].text, "This recording appears to be corrupted!\n\nPlease re-record your actions.");
+  EXPECT_EQ(gFake.messageBoxes[0].text,
+            "This recording appears to be corrupted!\n\nPlease re-record your actions.");
   EXPECT_EQ(gFake.messageBoxes[0].caption, "Playback Error");
   EXPECT_EQ(gFake.messageBoxes[0].style, kMbIconStop | kStyle);
   EXPECT_TRUE(Logged("ERROR: Event #3: This recording appears to be corrupted!"));
@@ -424,6 +470,20 @@ TEST_F(SchedulerTest, ARefusedHookLeavesTheProgramIdle) {
   EXPECT_TRUE(gFake.menuEnabled[ID_PLAY]);
 }
 
+TEST_F(SchedulerTest, ARefusedHookOnALaterPassEndsWithAFreshCount) {
+  gSettings.repeats = 3;
+  AddKeys({0});
+  StartPlayback(ID_PLAY);
+  gFake.refuseJournalHook = true;  // the second pass is refused
+  FakeDriverRun run;
+  RunFakeDriver(&run);
+  EXPECT_EQ(run.played.size(), 1u);
+  ASSERT_EQ(gFake.messageBoxes.size(), 1u);
+  EXPECT_EQ(gFake.messageBoxes[0].caption, "Playback Failure");
+  EXPECT_EQ(gPlayback.loopsCompleted, 0);
+  EXPECT_FALSE(gPlayback.gbPlayingNow);
+}
+
 TEST_F(SchedulerTest, ARefusedMappingPlaybackKeepsTheUsersSpeed) {
   AddKeys({1000, 1100});
   FakeSetNumber("SOFTWARE\\Morvik", "FastMapPlay", 1);
@@ -448,15 +508,17 @@ TEST_F(SchedulerTest, ActionAndScriptLineTitles) {
   AddCommand(kCommandStart, "notepad.exe");
   AddEvent(kWmKeyUp, 'A', 0);
   Play();
-  EXPECT_EQ(gFake.titles, (std::vector<std::string>{"Action 1 of 3...", "Action 2 of 3...", "Script Line 1 of 1...",
-                                                    "Action 3 of 3...", "Morvik - (Untitled)"}));
+  EXPECT_EQ(gFake.titles, (std::vector<std::string>{"Action 1 of 3...", "Action 2 of 3...",
+                                                    "Script Line 1 of 1...", "Action 3 of 3...",
+                                                    "Morvik - (Untitled)"}));
 }
 
 TEST_F(SchedulerTest, SystemModalNoticesAndOtherCodesArePassedOn) {
   AddKeys({0});
   StartPlayback(ID_PLAY);
   EventRecord event = {};
-  for (int code : {int{kHcSysModalOn}, int{kHcSysModalOff}, 3, -1}) PlaybackHookProc(code, 0, &event);
+  for (int code : {int{kHcSysModalOn}, int{kHcSysModalOff}, 3, -1})
+    PlaybackHookProc(code, 0, &event);
   EXPECT_EQ(gFake.callNextHook, 4);
   EXPECT_TRUE(Logged("* * * HC_SYSMODALON Flag * * *"));
   EXPECT_TRUE(Logged("* * * HC_SYSMODALOFF Flag * * *"));
@@ -471,11 +533,18 @@ TEST_F(SchedulerTest, KeysLeftDownAreReleasedWhenPlaybackEnds) {
     std::vector<uint8_t> released;
   };
   const Case cases[] = {
-      {"a recorded key-down without key-up", {}, {{kWmKeyDown, 'A'}, {kWmKeyDown, 'B'}, {kWmKeyUp, 'B'}}, {'A'}},
-      {"{shiftdown} without {shiftup}", {{kCommandType, "{shiftdown}"}}, {{kWmKeyDown, 'A'}, {kWmKeyUp, 'A'}}, {16}},
+      {"a recorded key-down without key-up",
+       {},
+       {{kWmKeyDown, 'A'}, {kWmKeyDown, 'B'}, {kWmKeyUp, 'B'}},
+       {'A'}},
+      {"{shiftdown} without {shiftup}",
+       {{kCommandType, "{shiftdown}"}},
+       {{kWmKeyDown, 'A'}, {kWmKeyUp, 'A'}},
+       {16}},
       {"{altdown} without {altup}", {{kCommandType, "{altdown}"}, {kCommandType, "f"}}, {}, {18}},
-      {"every key released", {{kCommandType, "{ctrldown}"}, {kCommandType, "{ctrlup}"}}, {{kWmKeyDown, 'A'},
-                                                                                          {kWmKeyUp, 'A'}},
+      {"every key released",
+       {{kCommandType, "{ctrldown}"}, {kCommandType, "{ctrlup}"}},
+       {{kWmKeyDown, 'A'}, {kWmKeyUp, 'A'}},
        {}},
   };
   for (const Case& c : cases) {

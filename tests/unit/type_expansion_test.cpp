@@ -14,7 +14,8 @@
 
 namespace {
 
-constexpr uint32_t kDown = kWmKeyDown, kUp = kWmKeyUp, kSysDown = kWmSysKeyDown, kSysUp = kWmSysKeyUp;
+constexpr uint32_t kDown = kWmKeyDown, kUp = kWmKeyUp, kSysDown = kWmSysKeyDown,
+                   kSysUp = kWmSysKeyUp;
 const KeyStep kMarker = {kUp, 'Z'};
 
 class TypeExpansionTest : public PlaybackFixture {
@@ -44,24 +45,28 @@ class TypeExpansionTest : public PlaybackFixture {
 
 TEST_F(TypeExpansionTest, HelloEnterTypesFourteenEventsInOrder) {
   EXPECT_EQ(TypeAndPlay({"Hello{enter}"}), (std::vector<KeyStep>{{kDown, 16},
-                                                                  {kDown, 'H'},
-                                                                  {kUp, 'H'},
-                                                                  {kUp, 16},
-                                                                  {kDown, 'E'},
-                                                                  {kUp, 'E'},
-                                                                  {kDown, 'L'},
-                                                                  {kUp, 'L'},
-                                                                  {kDown, 'L'},
-                                                                  {kUp, 'L'},
-                                                                  {kDown, 'O'},
-                                                                  {kUp, 'O'},
-                                                                  {kDown, 13},
-                                                                  {kUp, 13},
-                                                                  kMarker}));
+                                                                 {kDown, 'H'},
+                                                                 {kUp, 'H'},
+                                                                 {kUp, 16},
+                                                                 {kDown, 'E'},
+                                                                 {kUp, 'E'},
+                                                                 {kDown, 'L'},
+                                                                 {kUp, 'L'},
+                                                                 {kDown, 'L'},
+                                                                 {kUp, 'L'},
+                                                                 {kDown, 'O'},
+                                                                 {kUp, 'O'},
+                                                                 {kDown, 13},
+                                                                 {kUp, 13},
+                                                                 kMarker}));
   EXPECT_TRUE(Logged("   Typing 'Hello{enter}'..."));
-  EXPECT_TRUE(Logged("   +++Injecting VK_SHIFT + WM_KEYDOWN + WM_KEYUP + VK_SHIFT for 'H' (72) into event stream..."));
+  EXPECT_TRUE(
+      Logged("   +++Injecting VK_SHIFT + WM_KEYDOWN + WM_KEYUP + VK_SHIFT for 'H' (72) into event "
+             "stream..."));
   EXPECT_TRUE(Logged("   +++Injecting WM_KEYDOWN + WM_KEYUP for 'e' (69) into event stream..."));
-  EXPECT_TRUE(Logged("      +---Injected new event message 'WM_SHIFTDOWN' at (0-based) position [1] for a new total of 3"));
+  EXPECT_TRUE(
+      Logged("      +---Injected new event message 'WM_SHIFTDOWN' at (0-based) position [1] for a "
+             "new total of 3"));
   EXPECT_TRUE(Logged("   Injected a total of 14 additional events for a new total of 16"));
   // Typed keys and the event after them play without a wait.
   EXPECT_TRUE(waits_.empty());
@@ -73,16 +78,34 @@ TEST_F(TypeExpansionTest, AltTokensHoldAltAcrossCommands) {
     std::vector<KeyStep> keys;
   };
   const Case cases[] = {
-      {{"{altdown}", "f", "{altup}"}, {{kSysDown, 18}, {kSysDown, 'F'}, {kSysUp, 'F'}, {kSysUp, 18}, kMarker}},
+      {{"{altdown}", "f", "{altup}"},
+       {{kSysDown, 18}, {kSysDown, 'F'}, {kSysUp, 'F'}, {kSysUp, 18}, kMarker}},
       // With Alt held a capital letter gets no Shift.
-      {{"{r_altdown}", "F", "{R_ALTUP}"}, {{kSysDown, 165}, {kSysDown, 'F'}, {kSysUp, 'F'}, {kSysUp, 165}, kMarker}},
+      {{"{r_altdown}", "F", "{R_ALTUP}"},
+       {{kSysDown, 165}, {kSysDown, 'F'}, {kSysUp, 'F'}, {kSysUp, 165}, kMarker}},
       {{"{l_altdown}", "{F4}", "{l_altup}"},
        {{kSysDown, 164}, {kSysDown, 115}, {kSysUp, 115}, {kSysUp, 164}, kMarker}},
       // {altup} while Alt is up is no token: typed as its characters.
       {{"{altup}"},
-       {{kDown, 16}, {kDown, 219}, {kUp, 219}, {kUp, 16}, {kDown, 'A'}, {kUp, 'A'}, {kDown, 'L'}, {kUp, 'L'},
-        {kDown, 'T'}, {kUp, 'T'}, {kDown, 'U'}, {kUp, 'U'}, {kDown, 'P'}, {kUp, 'P'}, {kDown, 16}, {kDown, 221},
-        {kUp, 221}, {kUp, 16}, kMarker}},
+       {{kDown, 16},
+        {kDown, 219},
+        {kUp, 219},
+        {kUp, 16},
+        {kDown, 'A'},
+        {kUp, 'A'},
+        {kDown, 'L'},
+        {kUp, 'L'},
+        {kDown, 'T'},
+        {kUp, 'T'},
+        {kDown, 'U'},
+        {kUp, 'U'},
+        {kDown, 'P'},
+        {kUp, 'P'},
+        {kDown, 16},
+        {kDown, 221},
+        {kUp, 221},
+        {kUp, 16},
+        kMarker}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.texts[0]);
@@ -106,11 +129,28 @@ TEST_F(TypeExpansionTest, NamedKeysArePressedOnce) {
     const char* text;
     uint32_t key;
   } cases[] = {
-      {"{F5}", 116},        {"{f1}", 112},      {"{F10}", 121},    {"{F12}", 123},      {"{F24}", 135},
-      {"{esc}", 27},        {"{ESC}", 27},      {"{down}", 40},    {"{up}", 38},        {"{left}", 37},
-      {"{right}", 39},      {"{pagedown}", 34}, {"{pageup}", 33},  {"{home}", 36},      {"{end}", 35},
-      {"{insert}", 45},     {"{delete}", 46},   {"{backspace}", 8}, {"{add}", 107},     {"{subtract}", 109},
-      {"{decimal}", 110},   {"{divide}", 111},
+      {"{F5}", 116},
+      {"{f1}", 112},
+      {"{F10}", 121},
+      {"{F12}", 123},
+      {"{F24}", 135},
+      {"{esc}", 27},
+      {"{ESC}", 27},
+      {"{down}", 40},
+      {"{up}", 38},
+      {"{left}", 37},
+      {"{right}", 39},
+      {"{pagedown}", 34},
+      {"{pageup}", 33},
+      {"{home}", 36},
+      {"{end}", 35},
+      {"{insert}", 45},
+      {"{delete}", 46},
+      {"{backspace}", 8},
+      {"{add}", 107},
+      {"{subtract}", 109},
+      {"{decimal}", 110},
+      {"{divide}", 111},
       // Only the key is pressed; other text in the command is not typed.
       {"abc{down}", 40},
       // "{F" makes it a key name; none matches, so the first character decides.
@@ -126,7 +166,8 @@ TEST_F(TypeExpansionTest, NamedKeysArePressedOnce) {
 TEST_F(TypeExpansionTest, ShiftAndCtrlTokensPressOrReleaseOnly) {
   EXPECT_EQ(TypeAndPlay({"{shiftdown}", "a", "{shiftup}"}),
             (std::vector<KeyStep>{{kDown, 16}, {kDown, 'A'}, {kUp, 'A'}, {kUp, 16}, kMarker}));
-  EXPECT_EQ(TypeAndPlay({"{ctrldown}", "{CTRLUP}"}), (std::vector<KeyStep>{{kDown, 17}, {kUp, 17}, kMarker}));
+  EXPECT_EQ(TypeAndPlay({"{ctrldown}", "{CTRLUP}"}),
+            (std::vector<KeyStep>{{kDown, 17}, {kUp, 17}, kMarker}));
 }
 
 TEST_F(TypeExpansionTest, ToggleKeysArePressedDirectlyWithoutJournalEvents) {
@@ -184,6 +225,26 @@ TEST_F(TypeExpansionTest, TextTokensAreReplaced) {
   }
 }
 
+TEST_F(TypeExpansionTest, GrowingTokensAreCutAtTheWorkingTextsEnd) {
+  gFake.localTime = PlatformTime{2002, 3, 2, 5, 14, 7, 9, 42};
+  std::string text;
+  while (text.size() + 6 <= 1023) text += "{date}";
+  std::vector<char> work(1024);  // exactly the working text: no byte more
+  snprintf(work.data(), work.size(), "%s", text.c_str());
+  ReplaceTextTokens(work.data(), 1024);
+  std::string expanded(work.data());
+  ASSERT_EQ(expanded.size(), 1023u);
+  EXPECT_EQ(expanded.substr(0, 20), "03/05/200203/05/2002");
+
+  // The cut leaves the start of an unexpanded token, typed as it stands
+  // ('{' reads back as '#').
+  EXPECT_EQ(expanded.substr(expanded.size() - 3), "{da");
+  TypeAndPlay({text.c_str()});
+  std::string typed = expanded;
+  typed[typed.size() - 3] = '#';
+  EXPECT_EQ(TypedText(played_), typed);
+}
+
 TEST_F(TypeExpansionTest, TokensAreTypedAsTheirText) {
   gFake.localTime = PlatformTime{2026, 12, 5, 11, 9, 30, 15, 0};
   TypeAndPlay({"{tab}{date}{space}{time}"});
@@ -236,7 +297,7 @@ TEST_F(TypeExpansionTest, LaterCommandsMoveAndEarlierOnesStay) {
   const struct {
     const char* text;
     int32_t inserted;
-  } cases[] = {{"ab", 4},        {"A", 4},         {"{down}", 2}, {"{shiftdown}", 1},
+  } cases[] = {{"ab", 4},        {"A", 4},        {"{down}", 2}, {"{shiftdown}", 1},
                {"{altdown}", 1}, {"{winkey}", 0}, {"", 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -261,7 +322,9 @@ TEST_F(TypeExpansionTest, LaterCommandsMoveAndEarlierOnesStay) {
     EXPECT_EQ(gRecording.events[4 + c.inserted].message, 0u);
     EXPECT_EQ(gRecording.events[5 + c.inserted].message, 0u);
   }
-  EXPECT_TRUE(Logged("      ~~~Adjusting upcoming script command #3 \"START b\" from event (0-based) index [4] to [8]"));
+  EXPECT_TRUE(
+      Logged("      ~~~Adjusting upcoming script command #3 \"START b\" from event (0-based) index "
+             "[4] to [8]"));
 }
 
 TEST_F(TypeExpansionTest, AFullEventListTakesWhatFitsAndNoMore) {
@@ -276,7 +339,8 @@ TEST_F(TypeExpansionTest, AFullEventListTakesWhatFitsAndNoMore) {
       {"hi", 4, 4, nullptr},
       {"{down}", 1, 0, "   ERROR: The event list is full; 2 more events do not fit after 32767"},
       {"{down}", 2, 2, nullptr},
-      {"{shiftdown}", 0, 0, "   ERROR: The event list is full; 1 more events do not fit after 32768"},
+      {"{shiftdown}", 0, 0,
+       "   ERROR: The event list is full; 1 more events do not fit after 32768"},
       {"{altdown}", 0, 0, "   ERROR: The event list is full; 1 more events do not fit after 32768"},
   };
   gSettings.log = kLogLow;
@@ -320,7 +384,10 @@ TEST(PressKeyTest, SendsTheKeyActionsOfEachKind) {
       {27, 0, false, {{27, 157, kKeyExtended}, {27, 157, kKeyExtended | kKeyUp}}},
       {20, 0, false, {{20, 0x45, kKeyExtended}, {20, 0x45, kKeyExtended | kKeyUp}}},
       {145, 0, false, {{145, 0x45, kKeyExtended}, {145, 0x45, kKeyExtended | kKeyUp}}},
-      {'5', 0, true, {{16, 129, kKeyExtended}, {'5', 0, 0}, {'5', 0, kKeyUp}, {16, 129, kKeyExtended | kKeyUp}}},
+      {'5',
+       0,
+       true,
+       {{16, 129, kKeyExtended}, {'5', 0, 0}, {'5', 0, kKeyUp}, {16, 129, kKeyExtended | kKeyUp}}},
       {0, 'F', false, {{18, 0, 0}, {'F', 0, 0}, {'F', 0, kKeyUp}, {18, 0, kKeyUp}}},
   };
   for (const Case& c : cases) {
