@@ -10,6 +10,7 @@ add_library(morvik_platform STATIC
   src/platform/win32/journal_driver.cpp
   src/platform/win32/win_combo_box.cpp
   src/platform/win32/win_file_dialog.cpp
+  src/platform/win32/win_files.cpp
   src/platform/win32/win_input.cpp
   src/platform/win32/win_programs.cpp
   src/platform/win32/win_main_window.cpp

@@ -5,7 +5,10 @@
 #include <cstdio>
 
 #include "app/app_state.h"
+#include "app/file_commands.h"
 #include "app/journal_cancel.h"
+#include "app/save_as.h"
+#include "app/tools_commands.h"
 #include "platform/platform.h"
 #include "platform/win32/win_handles.h"
 #include "playback/playback_state.h"
@@ -69,6 +72,25 @@ LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case ID_CREATE_EXE:
       CreateExecutable();
       return 0;
+    case ID_NEW:
+    case ID_CLOSE:
+      NewRecording(LOWORD(wParam));
+      return 0;
+    case ID_OPEN:
+      OpenRecordingFile(&gApp.skipOpenDialog);
+      return 0;
+    case ID_RELOAD:
+      ReloadCurrentFile();
+      return 0;
+    case ID_SAVE_AS:
+      SaveAs();
+      return 0;
+    case ID_EDIT_SCRIPT:
+      EditScriptFile();
+      return 0;
+    case ID_ACTION_COUNT:
+      ShowActionCount();
+      return 0;
     case ID_RESET_RECENT:
       ResetRecentFiles(FromHwnd(window));
       return 0;
@@ -120,6 +142,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return OnSetFocus(window, wParam, lParam);
     case WM_CLOSE:
       CutOffJournal("CANCELLED RECORDING: Morvik Close called\r\n");
+      if (!MayCloseMainWindow()) return 0;
+      break;
+    case WM_INITMENU:
+      UpdateFileMenuStates();
       break;
     case WM_DESTROY:
       Shutdown();

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/app_state.h"
+#include "app/file_commands.h"
 #include "app/file_helpers.h"
 #include "platform/platform.h"
 #include "platform/win32/journal_driver.h"
@@ -131,6 +132,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   ListMappings(kListTables, 0, 0, gMappings.action, nullptr, nullptr, nullptr);
   if (gRunMode != kRunNormal && !StartInvisibleRun(commandLine)) return 0;
   if (gRunMode == kRunNormal) ShowMainWindow();
+  ReopenLastFile(&gApp.skipOpenDialog);
   gApp.accelerators = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS));
   return RunMainLoop();
 }

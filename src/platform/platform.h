@@ -186,3 +186,8 @@ int PlatformMenuDeleteItem(uint32_t window, int popup, int position);
 // True when the window belongs to Morvik itself: the main window, the
 // windows inside it, its menus.
 bool PlatformIsOwnWindow(uint32_t window);
+
+// Files beyond C stdio. Moves the file `source` to the name `target` in
+// the same folder, replacing a file of that name in one step; false when
+// that fails, and then both files are as they were.
+bool PlatformReplaceFile(const char* source, const char* target);
