@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "app/app_state.h"
+#include "app/command_state.h"
 #include "app/file_commands.h"
 #include "app/journal_cancel.h"
 #include "app/save_as.h"
@@ -41,6 +42,7 @@ LRESULT OnCreate(HWND window) {
   if (gRunMode != kRunNormal) return 0;
   SetWindowTextA(window, "Morvik");
   RebuildRecentMenu(FromHwnd(window), true, true);
+  SetCommandState(kStateEmpty);
   PlatformCheckMenuCommand(ID_SHOW_TABS, gSettings.showTabs != 0);
   PlatformCheckMenuCommand(ID_AUTOSTART, AutoStartIsOn());
   if (gSettings.log >= kLogMedium && gSettings.promptForSave) {
