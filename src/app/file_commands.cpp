@@ -1,5 +1,8 @@
 #include "app/file_commands.h"
 
+#include <cstdio>
+#include <cstring>
+
 #include "app/command_line.h"
 #include "app/command_state.h"
 #include "app/file_helpers.h"
@@ -16,6 +19,10 @@
 #include "shared/nocase.h"
 
 namespace {
+
+// The path that a recent-file command or the start-up reload asked Open to
+// take without its dialog.
+char gPendingOpen[kFileNameSize];
 
 constexpr char kOpenFilter[] = "Morvik Files (*.mvk;*.mvx)\0*.mvk;*.mvx\0All Files (*.*)\0*.*\0";
 
@@ -47,14 +54,26 @@ void NewRecording(uint32_t command) {
   }
 }
 
+void RequestOpen(const char* path, bool* skipOpenDialog) {
+  snprintf(gPendingOpen, sizeof gPendingOpen, "%s", path);
+  *skipOpenDialog = true;
+  PlatformSendMainWindow(kWindowCommand, ID_OPEN, 0);
+}
+
+const char* PendingOpenPath() { return gPendingOpen; }
+
 void OpenRecordingFile(bool* skipOpenDialog) {
-  if (!AskToSaveChanges()) {
-    // Otherwise the next Open would load the file without asking.
-    *skipOpenDialog = false;
+  bool asked = AskToSaveChanges();
+  bool skip = *skipOpenDialog;
+  // Otherwise the next Open would load the file without asking.
+  *skipOpenDialog = false;
+  if (!asked) {
+    gPendingOpen[0] = '\0';
     return;
   }
-  if (!*skipOpenDialog && !ChooseFileToOpen()) return;
-  *skipOpenDialog = false;
+  if (skip && gPendingOpen[0] != '\0') strcpy(gRecording.fileName, gPendingOpen);
+  gPendingOpen[0] = '\0';
+  if (!skip && !ChooseFileToOpen()) return;
   AddRecentFile(gRecording.fileName);
   RebuildRecentMenu(PlatformMainWindow(), true, true);
   if (LoadRecording() < 0) return;
@@ -73,10 +92,10 @@ void ReloadCurrentFile() {
 
 void ReopenLastFile(bool* skipOpenDialog) {
   if (!gSettings.reload || gRunMode != kRunNormal) return;
-  ReadMorvikText("File1", gRecording.fileName);
-  if (gRecording.fileName[0] == '\0' || FileSizeOf(gRecording.fileName) == 0) return;
-  *skipOpenDialog = true;
-  PlatformSendMainWindow(kWindowCommand, ID_OPEN, 0);
+  char path[kFileNameSize];
+  ReadMorvikText("File1", path);
+  if (path[0] == '\0' || FileSizeOf(path) == 0) return;
+  RequestOpen(path, skipOpenDialog);
 }
 
 bool MayCloseMainWindow() { return gRunMode != kRunNormal || AskToSaveChanges(); }

@@ -11,10 +11,17 @@
 void NewRecording(uint32_t command);
 
 // Open (ID_OPEN): after the save question, the Open dialog unless
-// *skipOpenDialog is set (the caller has put the path into the file name),
-// then the load. A failed load keeps the title and the command state, the
+// *skipOpenDialog is set (then the path given to RequestOpen is taken, or
+// the file name as it stands), then the load. A failed load keeps the title and the command state, the
 // new path stays the file name.
 void OpenRecordingFile(bool* skipOpenDialog);
+
+// Opens `path` without the dialog: sets *skipOpenDialog and sends Open.
+// The path becomes the file name only after the save question, which
+// therefore names the recording in memory, and a Cancel keeps its name.
+void RequestOpen(const char* path, bool* skipOpenDialog);
+// The path RequestOpen left for Open ("" when none).
+const char* PendingOpenPath();
 
 // Reload Current File (ID_RELOAD): loads the file again; the loader's
 // messages are the only feedback.

@@ -1,6 +1,8 @@
 // The File menu's commands of the recent-file list.
 #include <cstdio>
+#include <cstring>
 
+#include "app/file_commands.h"
 #include "app/file_helpers.h"
 #include "platform/platform.h"
 #include "recording/recording.h"
@@ -36,13 +38,14 @@ void OpenRecentFile(uint32_t window, int slot, bool* skipOpenDialog) {
   if (slot < 1 || slot > kRecentSlots) return;
   char name[16];
   snprintf(name, sizeof name, "File%d", slot);
-  char* fileName = gRecording.fileName;
-  ReadMorvikText(name, fileName);
-  if (fileName[0] != '\0' && FileSizeOf(fileName) > 0) {
-    *skipOpenDialog = true;
-    PlatformSendMainWindow(kWmCommand, kOpenCommand, 0);
+  char path[kFileNameSize];
+  ReadMorvikText(name, path);
+  if (path[0] != '\0' && FileSizeOf(path) > 0) {
+    RequestOpen(path, skipOpenDialog);
     return;
   }
+  char* fileName = gRecording.fileName;
+  strcpy(fileName, path);
   char question[sizeof kNotFoundQuestion + kFileNameSize];
   snprintf(question, sizeof question, kNotFoundQuestion, fileName);
   int answer =

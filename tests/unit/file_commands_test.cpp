@@ -333,6 +333,32 @@ TEST_F(OpenTest, CancelledQuestionForgetsTheSkippedDialog) {
   EXPECT_EQ(gRecording.eventCount, 3);
 }
 
+// A recent file or the start-up reload asks Open for another file: the
+// save question is about the recording in memory, under its own name, and
+// a Cancel leaves that name alone.
+TEST_F(OpenTest, RequestedOpenAsksAboutTheRecordingInMemory) {
+  gSettings.promptForSave = 1;
+  SetEvents(kRecorded);
+  SetFileName(Path("current.mvk"));
+  gRecording.changed = true;
+  WriteWholeFile(Path("other.mvx"), kOneLineScript);
+  DispatchSentCommands();
+
+  gFake.messageBoxAnswers = {kIdCancel};
+  RequestOpen(Path("other.mvx").c_str(), &skipOpenDialog_);
+  ASSERT_EQ(gFake.messageBoxes.size(), 1u);
+  EXPECT_EQ(gFake.messageBoxes[0].text, "Save changes to " + Path("current.mvk") + "?");
+  EXPECT_EQ(std::string(gRecording.fileName), Path("current.mvk"));
+  EXPECT_EQ(gRecording.eventCount, 3);
+  EXPECT_FALSE(skipOpenDialog_);
+
+  gFake.messageBoxAnswers = {kIdNo};
+  RequestOpen(Path("other.mvx").c_str(), &skipOpenDialog_);
+  EXPECT_EQ(std::string(gRecording.fileName), Path("other.mvx"));
+  EXPECT_EQ(gRecording.eventCount, 1);
+  EXPECT_TRUE(gFake.dialogCalls.empty());
+}
+
 TEST_F(OpenTest, FailedLoadKeepsTitleAndStateButTakesTheName) {
   SetEvents(kRecorded);
   SetFileName(Path("prev.mvk"));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/file_commands.h"
 #include "fake_platform.h"
 #include "recording/recording.h"
 #include "settings/menu_edit.h"
@@ -253,9 +254,13 @@ TEST_F(OpenRecentTest, AnExistingFileIsOpenedWithoutTheDialog) {
   bool skippedWhenSent = false;
   gFake.onSend = [&](uint32_t, uint32_t, uint32_t) { skippedWhenSent = skipOpenDialog; };
 
+  snprintf(gRecording.fileName, kFileNameSize, "loaded.mvk");
   OpenRecentFile(kWindow, 2, &skipOpenDialog);
 
-  EXPECT_EQ(std::string(gRecording.fileName), existing_);
+  // Open takes the path after its save question, which names the
+  // recording still in memory.
+  EXPECT_EQ(std::string(PendingOpenPath()), existing_);
+  EXPECT_STREQ(gRecording.fileName, "loaded.mvk");
   EXPECT_TRUE(skippedWhenSent);
   ASSERT_EQ(gFake.sent.size(), 1u);
   EXPECT_EQ(gFake.sent[0].message, kWmCommand);
