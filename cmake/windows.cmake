@@ -16,7 +16,6 @@ add_library(morvik_platform STATIC
   src/platform/win32/win_main_window.cpp
   src/platform/win32/win_menu_items.cpp
   src/platform/win32/win_registry.cpp
-  src/platform/win32/win_registry_enum.cpp
   src/platform/win32/win_system.cpp
   src/platform/win32/win_windows.cpp
 )

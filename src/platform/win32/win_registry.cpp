@@ -70,3 +70,15 @@ int PlatformRegDeleteValue(int root, const char* keyPath, const char* name) {
 int PlatformRegDeleteKey(int root, const char* keyPath) {
   return RegDeleteKeyA(Root(root), keyPath) == ERROR_SUCCESS ? kRegOk : kRegFailed;
 }
+
+int PlatformRegEnumKey(int root, const char* keyPath, uint32_t index, char* name, uint32_t size) {
+  if (size > 0) name[0] = '\0';
+  HKEY key;
+  if (RegOpenKeyExA(Root(root), keyPath, 0, KEY_READ, &key) != ERROR_SUCCESS) return kRegNoKey;
+  DWORD length = size;
+  LONG result = RegEnumKeyExA(key, index, name, &length, nullptr, nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  if (result == ERROR_SUCCESS) return kRegOk;
+  if (size > 0) name[0] = '\0';
+  return kRegFailed;
+}
