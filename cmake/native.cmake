@@ -30,6 +30,7 @@ add_executable(morvik_unit_tests
   tests/unit/mapping_list_test.cpp
   tests/unit/nocase_test.cpp
   tests/unit/recent_files_test.cpp
+  tests/unit/recorder_test.cpp
   tests/unit/recording_test.cpp
   tests/unit/reg_export_test.cpp
   tests/unit/save_as_test.cpp
