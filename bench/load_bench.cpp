@@ -65,8 +65,9 @@ void LoadFull(benchmark::State& state, const char* extension, bool text) {
     }
   }
   state.SetItemsProcessed(state.iterations() * kMaxStoredEvents);
-  state.counters["per_line"] = benchmark::Counter(
-      kMaxStoredEvents, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["per_line"] =
+      benchmark::Counter(kMaxStoredEvents, benchmark::Counter::kIsIterationInvariantRate |
+                                               benchmark::Counter::kInvert);
   remove(path.c_str());
 }
 

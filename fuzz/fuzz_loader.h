@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -26,9 +27,17 @@ inline std::string FuzzFile(const char* extension) {
   return std::string(folder) + "/morvik-fuzz-" + std::to_string(getpid()) + extension;
 }
 
+// The files a run wrote, removed when the fuzzer ends.
+inline void RemoveFuzzFiles() {
+  for (const char* extension : {".mvx", ".mvk", ".exe", ".saved.mvx", ".saved.mvk"}) {
+    remove(FuzzFile(extension).c_str());
+  }
+}
+
 inline void SetUpLoaderOnce() {
   static bool ready = false;
   if (ready) return;
+  atexit(RemoveFuzzFiles);
   ResetFakePlatform();
   Check(AllocateRecording());
   gSettings = Settings{};
@@ -46,13 +55,18 @@ inline bool WriteBytes(const std::string& path, const void* data, size_t size) {
   return fclose(f) == 0 && written;
 }
 
-// The invariants of a load's result and the recording it leaves.
-inline void CheckLoad(int result) {
+// The invariants of a load's result and the recording it leaves. A file
+// that is missing, empty or cannot be opened leaves the recording as it
+// was; any other failure leaves it empty.
+inline void CheckLoad(int result, int32_t countBefore) {
   const Recording* r = &gRecording;
   if (result < 0) {
-    Check(result >= kLoadTextReadError && r->eventCount == 0);
-    Check(gFake.messageBoxes.size() == 1);
-    Check(r->events[0].message == 0 && r->events[1].message == 0);
+    Check(result >= kLoadTextReadError && gFake.messageBoxes.size() == 1);
+    if (result == kLoadMissing || result == kLoadCannotOpen) {
+      Check(r->eventCount == countBefore);
+      return;
+    }
+    Check(r->eventCount == 0 && r->events[0].message == 0 && r->events[1].message == 0);
     return;
   }
   Check(result == r->commandCount && result <= kMaxCommands);
@@ -77,7 +91,8 @@ inline int LoadFuzzInput(const uint8_t* data, size_t size, const char* extension
   std::string path = FuzzFile(extension);
   if (!WriteBytes(path, data, size)) return kLoadCannotOpen;
   snprintf(gRecording.fileName, sizeof gRecording.fileName, "%s", path.c_str());
+  int32_t countBefore = gRecording.eventCount;
   int result = LoadRecording();
-  CheckLoad(result);
+  CheckLoad(result, countBefore);
   return result;
 }

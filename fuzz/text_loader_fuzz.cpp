@@ -32,7 +32,8 @@ bool SameSlots(const Snapshot& a, const Snapshot& b) {
   for (size_t i = 0; i < a.events.size(); i++) {
     const EventRecord &x = a.events[i], &y = b.events[i];
     // Text has no window field.
-    if (x.message != y.message || x.paramL != y.paramL || x.paramH != y.paramH || x.time != y.time) {
+    if (x.message != y.message || x.paramL != y.paramL || x.paramH != y.paramH ||
+        x.time != y.time) {
       return false;
     }
   }

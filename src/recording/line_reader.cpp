@@ -7,9 +7,9 @@ namespace {
 // Most characters are above CR: one comparison decides for them.
 bool IsLineEnd(unsigned char c) { return c <= '\r' && (c == '\r' || c == '\n' || c == '\0'); }
 
-// How many leading bytes of p[0, limit) certainly end no line, taken eight
-// at a time: a word is skipped while none of its bytes is below 14 (CR is
-// 13), the test of whether a word holds a byte below a bound.
+// How many leading bytes of p[0, limit) are certainly no line end, passed
+// eight at a time while none of the eight is below 14 (CR is 13). The rest
+// is looked at byte by byte.
 uint32_t SkipPlainBytes(const unsigned char* p, uint32_t limit) {
   constexpr uint64_t kOnes = 0x0101010101010101ULL;
   constexpr uint64_t kHighBits = 0x8080808080808080ULL;

@@ -28,9 +28,7 @@ int InternalError() {
 }
 
 // A program file carries its recording behind the program image.
-uint32_t DataOffset(const char* name) {
-  return FindNoCase(name, ".exe") >= 0 ? ImageLength() : 0;
-}
+uint32_t DataOffset(const char* name) { return FindNoCase(name, ".exe") >= 0 ? ImageLength() : 0; }
 
 // Binary when the name says so, or when one of the block's first four bytes
 // is 0: every record's message has a zero high byte, and text holds no NUL.

@@ -65,35 +65,39 @@ bool CopyOwnProgram(const char* program) {
   return copied;
 }
 
+// Reads `length` bytes of `name` from `offset` into `text`; a file that got
+// shorter since its size was taken is read as far as it goes.
+bool ReadPart(const char* name, uint64_t offset, char* text, size_t length) {
+  FILE* f = fopen(name, "rb");
+  if (f == nullptr) return false;
+  bool read = fseek(f, static_cast<long>(offset), SEEK_SET) == 0;
+  if (read && fread(text, 1, length, f) < length) read = ferror(f) == 0;
+  fclose(f);
+  return read;
+}
+
 // The script file's text, from where its recording begins (behind the
 // program image when it is a program itself), in a zeroed block one byte
-// longer than the file; nullptr after the message when that fails.
+// longer; nullptr after the message when that fails.
 char* ReadScriptText() {
   const char* name = gRecording.fileName;
   uint64_t size = FileSizeOf(name);
   uint64_t offset = FindNoCase(name, ".exe") >= 0 ? ImageLength() : 0;
   uint64_t length = size > offset ? size - offset : 0;
   char* text = nullptr;
-  if (length < SIZE_MAX) text = static_cast<char*>(PlatformAllocate(static_cast<size_t>(length) + 1));
+  if (length < SIZE_MAX) {
+    text = static_cast<char*>(PlatformAllocate(static_cast<size_t>(length) + 1));
+  }
   if (text == nullptr) {
     ShowFileError("Unable to allocate memory", "Internal Error");
     return nullptr;
   }
   memset(text, 0, static_cast<size_t>(length) + 1);
-  FILE* f = fopen(name, "rb");
-  bool read = f != nullptr && fseek(f, static_cast<long>(offset), SEEK_SET) == 0;
-  // The text ends where the read ended: the block is zeroed.
-  if (read) {
-    size_t got = fread(text, 1, static_cast<size_t>(length), f);
-    read = got == length || ferror(f) == 0;
-  }
-  if (!read) {
+  if (!ReadPart(name, offset, text, static_cast<size_t>(length))) {
     ShowFileError("Unable to read file", name);
-    if (f != nullptr) fclose(f);
     PlatformFree(text);
     return nullptr;
   }
-  fclose(f);
   return text;
 }
 

@@ -15,9 +15,11 @@ struct MessageName {
 
 // In the order they are tried: the first name found in the value counts.
 constexpr MessageName kMessageNames[] = {
-    {"WM_MOUSEMOVE", kWmMouseMove}, {"WM_KEYDOWN", kWmKeyDown},     {"WM_KEYUP", kWmKeyUp},
-    {"WM_LBUTTONDOWN", kWmLButtonDown}, {"WM_LBUTTONUP", kWmLButtonUp}, {"WM_CHAR", kWmChar},
-    {"WM_COMMAND", kWmCommand},     {"WM_SYSKEYDOWN", kWmSysKeyDown}, {"WM_SYSKEYUP", kWmSysKeyUp},
+    {"WM_MOUSEMOVE", kWmMouseMove}, {"WM_KEYDOWN", kWmKeyDown},
+    {"WM_KEYUP", kWmKeyUp},         {"WM_LBUTTONDOWN", kWmLButtonDown},
+    {"WM_LBUTTONUP", kWmLButtonUp}, {"WM_CHAR", kWmChar},
+    {"WM_COMMAND", kWmCommand},     {"WM_SYSKEYDOWN", kWmSysKeyDown},
+    {"WM_SYSKEYUP", kWmSysKeyUp},
 };
 
 struct CommandWord {

@@ -46,7 +46,8 @@ int MalformedEvent(LoadSource* source, const TextLine* line, int result) {
 int UnknownCommand(LoadSource* source, const TextLine* line) {
   CloseLoadSource(source);
   if (gSettings.log >= kLogLow) {
-    WriteLogLine(gSettings.logfile, "ERROR: Unknown or incorrectly formatted command in '%s': \"%s\"",
+    WriteLogLine(gSettings.logfile,
+                 "ERROR: Unknown or incorrectly formatted command in '%s': \"%s\"",
                  gRecording.fileName, line->text);
   }
   char text[kShownCommandLength + 64];
@@ -58,7 +59,8 @@ int UnknownCommand(LoadSource* source, const TextLine* line) {
 
 void TooManyCommands(const TextLine* line) {
   char text[128];
-  snprintf(text, sizeof text, "Too many script commands!\n\nThe maximum number of script commands is %d",
+  snprintf(text, sizeof text,
+           "Too many script commands!\n\nThe maximum number of script commands is %d",
            kMaxCommands);
   char caption[kMaxLineLength + 3];
   LineAsRead(line, caption, sizeof caption);

@@ -41,10 +41,10 @@ struct MessageLine {
 };
 
 constexpr MessageLine kMessageLines[] = {
-    {kWmKeyDown, "WM_KEYDOWN"},         {kWmKeyUp, "WM_KEYUP"},
-    {kWmChar, "WM_CHAR"},               {kWmSysKeyDown, "WM_SYSKEYDOWN"},
-    {kWmSysKeyUp, "WM_SYSKEYUP"},       {kWmCommand, "WM_COMMAND"},
-    {kWmMouseMove, "WM_MOUSEMOVE"},     {kWmLButtonDown, "WM_LBUTTONDOWN"},
+    {kWmKeyDown, "WM_KEYDOWN"},     {kWmKeyUp, "WM_KEYUP"},
+    {kWmChar, "WM_CHAR"},           {kWmSysKeyDown, "WM_SYSKEYDOWN"},
+    {kWmSysKeyUp, "WM_SYSKEYUP"},   {kWmCommand, "WM_COMMAND"},
+    {kWmMouseMove, "WM_MOUSEMOVE"}, {kWmLButtonDown, "WM_LBUTTONDOWN"},
     {kWmLButtonUp, "WM_LBUTTONUP"},
 };
 

@@ -1,14 +1,13 @@
 // Create Executable Program: the dialog, the overwrite question, the copy
 // of the program with the recording appended as text or binary, and the
 // failures.
-#include "recording/self_playing.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "recording/self_playing.h"
 #include "recording_files.h"
 
 namespace {
@@ -85,7 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ProposalCase{"C:\\Recordings\\demo.mvx", "C:\\Recordings\\demo.exe"},
                       ProposalCase{"C:\\Recordings\\demo.v2.mvk", "C:\\Recordings\\demo.exe"},
                       // A dot in a folder name stays where it is.
-                      ProposalCase{"C:\\Users\\jane.doe\\demo.mvk", "C:\\Users\\jane.doe\\demo.exe"},
+                      ProposalCase{"C:\\Users\\jane.doe\\demo.mvk",
+                                   "C:\\Users\\jane.doe\\demo.exe"},
                       ProposalCase{"/home/jane.doe/rec", "/home/jane.doe/rec.exe"},
                       ProposalCase{"", ".exe"}));
 
@@ -117,7 +117,8 @@ TEST_F(CreateExecutableTest, ChosenNameIsCutAtItsFirstDot) {
 }
 
 TEST_F(CreateExecutableTest, ScriptIsAppendedAsTheFileOnDisk) {
-  const std::string script = "; script\r\nSTART notepad.exe\r\nmessage=WM_KEYUP paramH=1 paramL=2\r\n";
+  const std::string script =
+      "; script\r\nSTART notepad.exe\r\nmessage=WM_KEYUP paramH=1 paramL=2\r\n";
   ASSERT_EQ(Load("script.mvx", script + "\0; after the NUL"s), 1);
   gRecording.events[1].paramL = 99;  // changes since the load are not in the program
   Choose(Path("script.exe"));

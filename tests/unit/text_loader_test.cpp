@@ -21,7 +21,8 @@ struct EventLineCase {
 
 void PrintTo(const EventLineCase& c, std::ostream* os) { *os << c.line; }
 
-class EventLineTest : public RecordingFileTest, public ::testing::WithParamInterface<EventLineCase> {};
+class EventLineTest : public RecordingFileTest,
+                      public ::testing::WithParamInterface<EventLineCase> {};
 
 TEST_P(EventLineTest, FillsOneSlot) {
   const EventLineCase& c = GetParam();
@@ -127,7 +128,8 @@ struct IgnoredCase {
 
 void PrintTo(const IgnoredCase& c, std::ostream* os) { *os << c.name; }
 
-class IgnoredLineTest : public RecordingFileTest, public ::testing::WithParamInterface<IgnoredCase> {};
+class IgnoredLineTest : public RecordingFileTest,
+                        public ::testing::WithParamInterface<IgnoredCase> {};
 
 TEST_P(IgnoredLineTest, TakesNoSlot) {
   EXPECT_EQ(Load("ignored.mvx", GetParam().text + "\r\nmessage=WM_KEYUP paramH=1 paramL=2\r\n"), 0);
@@ -203,15 +205,17 @@ const std::string k1018 = std::string(1018, 'a');
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, LineSplitTest,
-    ::testing::Values(
-        SplitCase{"EveryEnd", "TYPE a\rTYPE b\nTYPE c\r\nTYPE d\n\rTYPE e\0TYPE f"s,
-                  {"a", "b", "c", "d", "e", "f"}},
-        SplitCase{"RepeatedEnds", "TYPE a\r\rTYPE b\n\n\r\r\nTYPE c\0\0\r\nTYPE d"s,
-                  {"a", "b", "c", "d"}},
-        SplitCase{"NoFinalEnd", "TYPE a\r\nTYPE b", {"a", "b"}},
-        // A line is split after 1023 characters; the rest is a line of its own.
-        SplitCase{"LongLine", "TYPE " + k1018 + "TYPE next\r\n", {k1018, "next"}},
-        SplitCase{"ExactlyFullLine", "TYPE " + k1018 + "\r\nTYPE next", {k1018, "next"}}),
+    ::testing::Values(SplitCase{"EveryEnd",
+                                "TYPE a\rTYPE b\nTYPE c\r\nTYPE d\n\rTYPE e\0TYPE f"s,
+                                {"a", "b", "c", "d", "e", "f"}},
+                      SplitCase{"RepeatedEnds",
+                                "TYPE a\r\rTYPE b\n\n\r\r\nTYPE c\0\0\r\nTYPE d"s,
+                                {"a", "b", "c", "d"}},
+                      SplitCase{"NoFinalEnd", "TYPE a\r\nTYPE b", {"a", "b"}},
+                      // A line is split after 1023 characters; the rest is a line of its own.
+                      SplitCase{"LongLine", "TYPE " + k1018 + "TYPE next\r\n", {k1018, "next"}},
+                      SplitCase{
+                          "ExactlyFullLine", "TYPE " + k1018 + "\r\nTYPE next", {k1018, "next"}}),
     [](const ::testing::TestParamInfo<SplitCase>& info) { return std::string(info.param.name); });
 
 struct CommentCase {
@@ -237,8 +241,8 @@ TEST_P(CommentBlockTest, IgnoresTheBlock) {
 INSTANTIATE_TEST_SUITE_P(
     Blocks, CommentBlockTest,
     ::testing::Values(
-        CommentCase{"OpenedInsideAComment", "; see /* here\nTYPE in\n*/ TYPE out\nTYPE after\n",
-                    {"after"}},
+        CommentCase{
+            "OpenedInsideAComment", "; see /* here\nTYPE in\n*/ TYPE out\nTYPE after\n", {"after"}},
         // A line that opens and closes a block still opens it.
         CommentCase{"OneLineBlock", "/* note */\nTYPE in\nend */\nTYPE after\n", {"after"}},
         CommentCase{"OpenedAfterBlanks", "  \t/*\nmessage=WM_KEYUP\n*/\nTYPE after\n", {"after"}},
@@ -288,8 +292,8 @@ INSTANTIATE_TEST_SUITE_P(
         FormatErrorCase{"KeysOutOfOrder", kGoodLine + "message=WM_KEYDOWN paramL=2 paramH=1\n",
                         kMissingParamL, "message=WM_KEYDOWN paramL=2 paramH=1\n"},
         // Tabs separate nothing: the message value runs to the line's end.
-        FormatErrorCase{"TabSeparators", "message=WM_KEYDOWN\tparamH=1\tparamL=2",
-                        kMissingParamH, "message=WM_KEYDOWN\tparamH=1\tparamL=2"},
+        FormatErrorCase{"TabSeparators", "message=WM_KEYDOWN\tparamH=1\tparamL=2", kMissingParamH,
+                        "message=WM_KEYDOWN\tparamH=1\tparamL=2"},
         FormatErrorCase{"TabBeforeParamL", "  message=WM_KEYDOWN paramH=1\tparamL=2\n\r",
                         kMissingParamL, "  message=WM_KEYDOWN paramH=1\tparamL=2\n\r"},
         FormatErrorCase{"CommandWordWithMessage", "TYPE message=hello\r\n", kMissingParamH,
@@ -312,8 +316,8 @@ TEST_F(TextLoaderTest, UnknownCommandIsLoggedWholeAndShownCut) {
 
   EXPECT_EQ(Load("bad.mvx", line + "\r\n"), kLoadFormatError);
 
-  std::string expectedLog = "ERROR: Unknown or incorrectly formatted command in '" + Path("bad.mvx") +
-                            "': \"" + line + "\"";
+  std::string expectedLog = "ERROR: Unknown or incorrectly formatted command in '" +
+                            Path("bad.mvx") + "': \"" + line + "\"";
   EXPECT_EQ(ReadWholeFile(log), expectedLog.substr(0, 319) + "\r\n");
   ASSERT_EQ(gFake.messageBoxes.size(), 1u);
   EXPECT_EQ(gFake.messageBoxes[0].text,
@@ -323,8 +327,8 @@ TEST_F(TextLoaderTest, UnknownCommandIsLoggedWholeAndShownCut) {
 std::string EventLines(int count) {
   std::string text;
   for (int i = 0; i < count; i++) {
-    text += "message=WM_MOUSEMOVE paramH=" + std::to_string(i) + " paramL=" +
-            std::to_string(i % 1000) + " time=" + std::to_string(i * 10) + "\r\n";
+    text += "message=WM_MOUSEMOVE paramH=" + std::to_string(i) +
+            " paramL=" + std::to_string(i % 1000) + " time=" + std::to_string(i * 10) + "\r\n";
   }
   return text;
 }
@@ -336,8 +340,7 @@ TEST_F(TextLoaderTest, ReadsAtMost32766SlotsAndStopsThere) {
   EXPECT_EQ(Load("full.mvx", text), 0);
 
   EXPECT_EQ(gRecording.eventCount, kMaxStoredEvents);
-  EXPECT_TRUE(SameEvent(gRecording.events[kMaxStoredEvents - 1],
-                        Event(512, 765, 32765, 327650)));
+  EXPECT_TRUE(SameEvent(gRecording.events[kMaxStoredEvents - 1], Event(512, 765, 32765, 327650)));
   EXPECT_EQ(gRecording.events[kMaxStoredEvents].message, 0u);
   EXPECT_TRUE(gFake.messageBoxes.empty());
 }

@@ -86,10 +86,9 @@ TEST_F(TextWriterTest, WritesAfterWhatTheFileHolds) {
 }
 
 TEST_F(TextWriterTest, EventsComeBackExceptTheWindow) {
-  std::vector<EventRecord> events = {
-      Event(kWmMouseMove, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 99),
-      Event(kWmKeyDown, 0x1E41, 0xC0000001, 12345, 5), Event(kMsgEndMarker, 0, 0, 1, 0),
-      Event(999, 1, 2, 3, 0)};
+  std::vector<EventRecord> events = {Event(kWmMouseMove, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 99),
+                                     Event(kWmKeyDown, 0x1E41, 0xC0000001, 12345, 5),
+                                     Event(kMsgEndMarker, 0, 0, 1, 0), Event(999, 1, 2, 3, 0)};
   SetEvents(events);
   ASSERT_TRUE(WriteText("round.mvx"));
   ClearEvents();
@@ -146,12 +145,11 @@ TEST_F(TextWriterTest, EmptySlotWithoutCommandStaysAnEmptyEvent) {
 
   ASSERT_TRUE(WriteText("mixed.mvx"));
 
-  EXPECT_EQ(ReadWholeFile(Path("mixed.mvx")),
-            std::string(kHeader) +
-                "message=WM_KEYDOWN paramH=2 paramL=1 time=3\r\n"
-                "message=0 paramH=0 paramL=0 time=0\r\n"
-                "message=WM_KEYUP paramH=5 paramL=4 time=6\r\n"
-                "START x\r\n");
+  EXPECT_EQ(ReadWholeFile(Path("mixed.mvx")), std::string(kHeader) +
+                                                  "message=WM_KEYDOWN paramH=2 paramL=1 time=3\r\n"
+                                                  "message=0 paramH=0 paramL=0 time=0\r\n"
+                                                  "message=WM_KEYUP paramH=5 paramL=4 time=6\r\n"
+                                                  "START x\r\n");
 }
 
 TEST_F(TextWriterTest, MissingWorkBufferFailsWithItsMessage) {
