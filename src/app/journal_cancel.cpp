@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/icon_message.h"
+#include "app/window_title.h"
 #include "platform/platform.h"
 #include "playback/event_timing.h"
 #include "playback/playback_state.h"
@@ -37,10 +38,7 @@ void OnCancelJournal() {
   LogLine(kLogLow, "CANCELLED RECORDING: Forced by Windows Operating System\r\n");
   if (gSettings.interruptWarning)
     ShowIconMessage(kInterruptWarning, caption, kMbTaskModal | kMbTopmost);
-  char title[320];
-  Wsprintf(title, sizeof title, "Morvik - %s",
-           gRecording.fileName[0] ? gRecording.fileName : "(Untitled)");
-  PlatformSetMainTitle(title);
+  ShowFileTitle();
   PostExitIfDone();
 }
 

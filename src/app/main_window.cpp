@@ -2,7 +2,6 @@
 // exist so far.
 #include <windows.h>
 
-#include <cstdio>
 
 #include "app/app_state.h"
 #include "app/command_state.h"
@@ -10,6 +9,7 @@
 #include "app/journal_cancel.h"
 #include "app/save_as.h"
 #include "app/tools_commands.h"
+#include "app/window_title.h"
 #include "platform/platform.h"
 #include "platform/win32/win_handles.h"
 #include "playback/playback_state.h"
@@ -117,10 +117,7 @@ LRESULT OnCommand(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT OnSetFocus(HWND window, WPARAM wParam, LPARAM lParam) {
   bool recording = gPlayback.journalHook != 0 && !gPlayback.gbPlayingNow;
   if (recording && gSettings.minimize && IsWindowVisible(window)) {
-    char title[320];
-    snprintf(title, sizeof title, "Morvik - %s",
-             gRecording.fileName[0] ? gRecording.fileName : "(Untitled)");
-    SetWindowTextA(window, title);
+    ShowFileTitle();
     SendMessageA(window, WM_COMMAND, ID_STOP_RECORDING, 0);
   }
   if (gApp.panel == nullptr) return DefWindowProcA(window, WM_SETFOCUS, wParam, lParam);

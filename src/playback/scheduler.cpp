@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/command_state.h"
+#include "app/window_title.h"
 #include "platform/platform.h"
 #include "playback/event_timing.h"
 #include "playback/playback_state.h"
@@ -124,12 +125,6 @@ int32_t OnSkip(uint32_t wParam, EventRecord* event) {
   return 0;
 }
 
-void SetIdleTitle() {
-  char title[320];
-  Wsprintf(title, sizeof title, "Morvik - %s", ShownFileName());
-  PlatformSetMainTitle(title);
-}
-
 }  // namespace
 
 void PostExitIfDone() {
@@ -206,7 +201,7 @@ void StopAndResetPlayback(bool keepLoopCount) {
   if (!keepLoopCount && gRunMode == kRunNormal) {
     if (gSettings.minimize && PlatformIsMainWindowVisible()) PlatformShowMainWindow(kShowRestore);
     SetCommandState(kStateLoaded);
-    SetIdleTitle();
+    ShowFileTitle();
   }
   if (p->consoleMinimized != 0 && gRunMode == kRunNormal) {
     p->consoleMinimized = 0;
