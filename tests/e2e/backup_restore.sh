@@ -60,5 +60,5 @@ while read -r name rest; do
   restored=$((restored + 1))
 done <<<"$original_values"
 [ "$restored" -ge 30 ] || fail "only $restored values compared"
-wineserver -k >/dev/null 2>&1
+"$WINESERVER" -k >/dev/null 2>&1
 echo "backup written from the menu and restored into a fresh prefix"

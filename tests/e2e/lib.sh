@@ -4,6 +4,7 @@ set -u
 # shellcheck disable=SC1091
 . "$E2E_DIR/session.env"
 WINE=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver64
 ARTIFACTS=$E2E_DIR/artifacts
 TEST_NAME=$(basename "$0" .sh)
 MORVIK_KEY='HKCU\Software\Morvik'

@@ -34,7 +34,7 @@ WM_PID=$wm
 ENV
   "$wine" wineboot -i >"$dir/wineboot.log" 2>&1 < /dev/null
   # Keep one wine server for the whole run, so each test starts quickly.
-  setsid wineserver -p >/dev/null 2>&1 < /dev/null
+  setsid /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 < /dev/null
   "$wine" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1 < /dev/null
   echo "desktop $DISPLAY, prefix $WINEPREFIX"
 }
@@ -43,7 +43,7 @@ stop() {
   [ -f "$dir/session.env" ] || exit 0
   # shellcheck disable=SC1091
   . "$dir/session.env"
-  wineserver -k >/dev/null 2>&1
+  /usr/lib/wine/wineserver64 -k >/dev/null 2>&1
   [ "$WM_PID" != 0 ] && kill "$WM_PID" 2>/dev/null
   kill "$XVFB_PID" 2>/dev/null
   echo "desktop stopped"
