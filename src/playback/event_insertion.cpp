@@ -3,7 +3,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "playback/playback_state.h"
 #include "settings/program_log.h"
+#include "settings/settings.h"
 #include "shared/char_keys.h"
 #include "shared/press_key.h"
 
@@ -93,6 +95,12 @@ int32_t InjectText(int32_t position, int32_t count, const char* text, bool alt) 
   LogLine(kLogHigh, "   Injected a total of %d additional events for a new total of %d", inserted,
           gRecording.eventCount + inserted);
   return inserted;
+}
+
+int32_t PlaybackLoopNumber() {
+  uint32_t sum = static_cast<uint32_t>(gSettings.loopTypeBase) +
+                 static_cast<uint32_t>(gPlayback.loopsCompleted) + 1u;
+  return static_cast<int32_t>(sum);
 }
 
 int32_t RandomInRange(int32_t min, int32_t max) {

@@ -22,5 +22,9 @@ void ShiftCommandPositions(int32_t from, int32_t by);
 // number inserted; eventCount is the caller's.
 int32_t InjectText(int32_t position, int32_t count, const char* text, bool alt);
 
+// The number a pass types for its loop: LoopTypeBase + passes completed
+// + 1, wrapping like the 32-bit value it is shown as.
+int32_t PlaybackLoopNumber();
+
 // A number from min to max from the seeded generator.
 int32_t RandomInRange(int32_t min, int32_t max);

@@ -25,7 +25,7 @@ void ReplacementText(uint8_t action, char* text, int size) {
   PlatformLocalTime(&t);
   switch (action) {
     case kReplaceLoop:
-      Wsprintf(text, size, "%li", gSettings.loopTypeBase + gPlayback.loopsCompleted + 1);
+      Wsprintf(text, size, "%li", PlaybackLoopNumber());
       break;
     case kReplaceRandom:
       Wsprintf(text, size, "%li", RandomInRange(gSettings.randomMin, gSettings.randomMax));

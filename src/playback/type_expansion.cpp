@@ -143,7 +143,7 @@ void ReplaceTextTokens(char* text, int capacity) {
   }
   ReplaceTimeTokens(text, capacity);
   if (Contains(text, "{playbackloop}")) {
-    Wsprintf(value, sizeof value, "%li", gSettings.loopTypeBase + gPlayback.loopsCompleted + 1);
+    Wsprintf(value, sizeof value, "%li", PlaybackLoopNumber());
     ReplaceToken(text, capacity, "{playbackloop}", value);
   }
 }
