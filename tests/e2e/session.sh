@@ -11,16 +11,22 @@ wine=/usr/lib/wine/wine64
 start() {
   rm -rf "$dir"
   mkdir -p "$dir/artifacts"
-  local n
+  # The first display whose server comes up: a lock file or socket of
+  # another session, or a display taken elsewhere, makes Xvfb exit at once.
+  local n xvfb=0
   for n in $(seq 90 140); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 < /dev/null &
+    xvfb=$!
+    for _ in $(seq 1 100); do
+      [ -e "/tmp/.X11-unix/X$n" ] && break
+      kill -0 "$xvfb" 2>/dev/null || break
+      sleep 0.1
+    done
+    [ -e "/tmp/.X11-unix/X$n" ] && kill -0 "$xvfb" 2>/dev/null && break
+    xvfb=0
   done
-  setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$dir/xvfb.log" 2>&1 < /dev/null &
-  local xvfb=$!
-  for _ in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && break
-    sleep 0.1
-  done
+  [ "$xvfb" != 0 ] || { echo "no X display could be started" >&2; exit 1; }
   export DISPLAY=":$n" WINEPREFIX="$dir/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
   local wm=0
   if command -v openbox >/dev/null; then
