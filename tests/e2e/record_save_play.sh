@@ -15,6 +15,14 @@ start_target() {  # log name
   TARGET_PID=$!
   started_pids+=("$TARGET_PID")
   probe wait-window MorvikProbeTarget 20000 >/dev/null || fail "no target window"
+  # The recording types before it clicks, so its keys go to whatever window
+  # is in front: bring the target there, as the person did while recording.
+  for _ in $(seq 1 50); do
+    xdotool search --name 'Record Target' windowactivate --sync >/dev/null 2>&1
+    [ "$(probe window MorvikProbeTarget | field foreground)" = 1 ] && break
+    sleep 0.1
+  done
+  [ "$(probe window MorvikProbeTarget | field foreground)" = 1 ] || fail "the target window is not in front"
   sleep 0.3
 }
 
