@@ -80,3 +80,18 @@ target_text() {
 
 # Windows path of a file of the prefix.
 winpath() { echo "C:\\$1"; }
+
+# Runs the command every 0.1 s until it succeeds, for at most $1 seconds;
+# returns its last status.
+wait_until() {
+  local limit=$1 i
+  shift
+  for i in $(seq 1 $((limit * 10))); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  "$@"
+}
+
+# True when the Morvik window's title is $1.
+morvik_title_is() { [ "$(probe window Morvik | field title)" = "$1" ]; }

@@ -16,7 +16,7 @@ open_file() {
   sleep 0.4
   xdotool type --delay 20 "$1"
   xdotool key Return
-  sleep 0.8
+  wait_until 5 morvik_title_is "Morvik - $1"
 }
 
 recent_entries() { probe menu Morvik | sed -n 's/^  \(C:.*\) \[\(174[1-8]\)\]$/\2 \1/p' | tr '\n' ';'; }
@@ -33,7 +33,7 @@ xdotool key Escape Escape
 
 # Choosing the third entry opens that file and moves it to the top.
 probe command Morvik 1743 >/dev/null
-sleep 0.8
+wait_until 5 morvik_title_is 'Morvik - C:\first.mvx'
 assert_eq "$(probe window Morvik | field title)" 'Morvik - C:\first.mvx' "title after opening a recent file"
 assert_eq "$(recent_entries)" '1741 C:\first.mvx;1742 C:\third.mvx;1743 C:\second.mvx;' "order after opening a recent file"
 

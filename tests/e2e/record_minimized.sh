@@ -11,7 +11,7 @@ probe wait-window MorvikProbeTarget 20000 >/dev/null || fail "no target window"
 start_morvik
 probe wait-window Morvik 20000 >/dev/null || fail "the Morvik window did not appear"
 probe command Morvik 1054 >/dev/null
-sleep 1
+wait_until 5 morvik_title_is "CLICK TO STOP RECORDING"
 info=$(probe window Morvik)
 assert_eq "$(field title <<<"$info")" "CLICK TO STOP RECORDING" "title while recording"
 assert_eq "$(field minimized <<<"$info")" "1" "minimised while recording"
@@ -19,7 +19,7 @@ screenshot record_minimized-recording
 xdotool mousemove 500 350 click 1
 sleep 0.3
 xdotool search --name 'CLICK TO STOP RECORDING' windowactivate >/dev/null 2>&1
-sleep 1
+wait_until 5 morvik_title_is "Morvik - (Untitled)"
 info=$(probe window Morvik)
 assert_eq "$(field title <<<"$info")" "Morvik - (Untitled)" "title after the click"
 probe menu Morvik | grep -q "^  &Playback \[1056\]$" || fail "Playback not available after the stop"

@@ -17,14 +17,16 @@ start_target() {  # log name
   probe wait-window MorvikProbeTarget 20000 >/dev/null || fail "no target window"
   # The recording types before it clicks, so its keys go to whatever window
   # is in front: bring the target there, as the person did while recording.
-  for _ in $(seq 1 50); do
-    xdotool search --name 'Record Target' windowactivate --sync >/dev/null 2>&1
-    [ "$(probe window MorvikProbeTarget | field foreground)" = 1 ] && break
-    sleep 0.1
-  done
-  [ "$(probe window MorvikProbeTarget | field foreground)" = 1 ] || fail "the target window is not in front"
+  wait_until 5 target_in_front || fail "the target window is not in front"
   sleep 0.3
 }
+
+target_in_front() {
+  xdotool search --name 'Record Target' windowactivate --sync >/dev/null 2>&1
+  [ "$(probe window MorvikProbeTarget | field foreground)" = 1 ]
+}
+
+menu_has() { probe menu Morvik | grep -q "$1"; }
 
 close_target() {
   probe close MorvikProbeTarget >/dev/null
@@ -67,8 +69,7 @@ start_target rec-typed.log
 # Start Recording from the Recorder menu, with the keyboard.
 xdotool search --name '^Morvik' windowactivate --sync >/dev/null 2>&1
 xdotool key alt+r r
-sleep 0.5
-grep -q "S&top Recording \[1058\]$" <(probe menu Morvik) || fail "Stop Recording not enabled while recording"
+wait_until 5 menu_has "S&top Recording \[1058\]$" || fail "Stop Recording not enabled while recording"
 xdotool search --name 'Record Target' windowactivate --sync >/dev/null 2>&1
 sleep 0.3
 xdotool type --delay 60 'Hi, Morvik!'
@@ -98,7 +99,7 @@ xdotool key Return
 box=$(probe msgbox 5000 1) || fail "no conflict message"
 assert_eq "$(field caption <<<"$box")" "File Type Conflict" "conflict caption"
 fill_save_dialog 'C:\recorded.mvx' 2
-[ -s "$DRIVE_C/recorded.mvx" ] || fail "no .mvx written"
+wait_until 5 test -s "$DRIVE_C/recorded.mvx" || fail "no .mvx written"
 cp "$DRIVE_C/recorded.mvx" "$ARTIFACTS/recorded.mvx"
 grep -q "^message=WM_LBUTTONDOWN paramH=$((top + 120)) paramL=$((left + 90)) " "$DRIVE_C/recorded.mvx" ||
   fail "the click is not in the .mvx"
@@ -112,7 +113,7 @@ assert_eq "$title" 'Morvik - C:\recorded.mvx' "title after Save As"
 for file in recorded.mvx recorded.mvk; do
   if [ "$file" = recorded.mvk ]; then
     save_as 'C:\recorded.mvk' 1
-    [ -s "$DRIVE_C/recorded.mvk" ] || fail "no .mvk written"
+    wait_until 5 test -s "$DRIVE_C/recorded.mvk" || fail "no .mvk written"
     # Open it again, as a person would before playing it.
     probe command Morvik 1066 >/dev/null
     box=$(probe msgbox 5000 1) || fail "no hint after New"
@@ -123,7 +124,7 @@ for file in recorded.mvx recorded.mvk; do
     sleep 0.4
     xdotool type --delay 20 'C:\recorded.mvk'
     xdotool key Return
-    sleep 1
+    wait_until 5 morvik_title_is 'Morvik - C:\recorded.mvk'
     assert_eq "$(probe window Morvik | field title)" 'Morvik - C:\recorded.mvk' "title after Open"
   fi
   start_target "rec-$file.log"
