@@ -19,9 +19,8 @@ add . Logfile REG_SZ 'C:\Logs\morvik run.log'
 start_morvik
 probe wait-window Morvik 20000 >/dev/null || fail "the Morvik window did not appear"
 probe command Morvik 1142 >/dev/null
-dialog=$(probe wait-window '#32770' 10000) || fail "no Save dialog"
+dialog=$(wait_dialog Save) || exit 1
 assert_eq "$(field title <<<"$dialog")" "Save As" "dialog title"
-sleep 0.5
 screenshot backup_restore-save-dialog
 xdotool type --delay 20 'C:\morvik-backup.reg'
 xdotool key Return

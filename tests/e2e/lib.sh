@@ -95,3 +95,15 @@ wait_until() {
 
 # True when the Morvik window's title is $1.
 morvik_title_is() { [ "$(probe window Morvik | field title)" = "$1" ]; }
+
+dialog_in_front() { [ "$(probe foreground | field class)" = '#32770' ]; }
+
+# Waits for a common dialog to appear and to take the keyboard; prints the
+# probe's answer for it. Fails the test, naming $1, when it does not.
+wait_dialog() {
+  local info
+  info=$(probe wait-window '#32770' 10000) || fail "no $1 dialog"
+  wait_until 5 dialog_in_front || fail "the $1 dialog is not in front"
+  sleep 0.3
+  echo "$info"
+}

@@ -12,8 +12,7 @@ probe wait-window Morvik 20000 >/dev/null || fail "the Morvik window did not app
 
 open_file() {
   probe command Morvik 1051 >/dev/null
-  probe wait-window '#32770' 10000 >/dev/null || fail "no Open dialog"
-  sleep 0.4
+  wait_dialog Open >/dev/null
   xdotool type --delay 20 "$1"
   xdotool key Return
   wait_until 5 morvik_title_is "Morvik - $1"

@@ -45,8 +45,7 @@ open_menu_shot() {  # state name, menu key
 # In the Save dialog: chooses file type $2 (1 .mvk, 2 .mvx) in "Files of
 # type", then types the path $1 and presses Enter.
 fill_save_dialog() {
-  probe wait-window '#32770' 10000 >/dev/null || fail "no Save dialog"
-  sleep 0.4
+  wait_dialog Save >/dev/null
   xdotool key alt+t Home
   [ "$2" -gt 1 ] && xdotool key Down
   xdotool key alt+n
@@ -92,8 +91,7 @@ close_target
 # A .mvx name with the .mvk type still chosen is a conflict: the message,
 # then the dialog again, where the person picks the text type.
 probe command Morvik 1061 >/dev/null
-probe wait-window '#32770' 10000 >/dev/null || fail "no Save dialog"
-sleep 0.4
+wait_dialog Save >/dev/null
 xdotool type --delay 20 'C:\recorded.mvx'
 xdotool key Return
 box=$(probe msgbox 5000 1) || fail "no conflict message"
@@ -120,8 +118,7 @@ for file in recorded.mvx recorded.mvk; do
     assert_eq "$(field caption <<<"$box")" "New Recording" "hint after New"
     assert_eq "$(probe window Morvik | field title)" "Morvik" "title after New"
     probe command Morvik 1051 >/dev/null
-    probe wait-window '#32770' 10000 >/dev/null || fail "no Open dialog"
-    sleep 0.4
+    wait_dialog Open >/dev/null
     xdotool type --delay 20 'C:\recorded.mvk'
     xdotool key Return
     wait_until 5 morvik_title_is 'Morvik - C:\recorded.mvk'
