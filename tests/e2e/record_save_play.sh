@@ -33,8 +33,13 @@ close_target() {
   wait_exit "$TARGET_PID" 10
 }
 
-open_menu_shot() {  # state name, menu key
+morvik_in_front() {
   xdotool search --name '^Morvik' windowactivate --sync >/dev/null 2>&1
+  [ "$(probe window Morvik | field foreground)" = 1 ]
+}
+
+open_menu_shot() {  # state name, menu key
+  wait_until 5 morvik_in_front || fail "the Morvik window is not in front"
   xdotool key "alt+$2"
   sleep 0.4
   screenshot "record-$1-menu-$2"
@@ -66,10 +71,10 @@ open_menu_shot empty f
 
 start_target rec-typed.log
 # Start Recording from the Recorder menu, with the keyboard.
-xdotool search --name '^Morvik' windowactivate --sync >/dev/null 2>&1
+wait_until 5 morvik_in_front || fail "the Morvik window is not in front"
 xdotool key alt+r r
 wait_until 5 menu_has "S&top Recording \[1058\]$" || fail "Stop Recording not enabled while recording"
-xdotool search --name 'Record Target' windowactivate --sync >/dev/null 2>&1
+wait_until 5 target_in_front || fail "the target window is not in front"
 sleep 0.3
 xdotool type --delay 60 'Hi, Morvik!'
 IFS=, read -r left top _ _ <<<"$(probe window MorvikProbeTarget | field rect)"
