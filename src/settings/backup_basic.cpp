@@ -9,15 +9,10 @@
 
 namespace {
 
-struct RegNumber {
-  const char* name;
-  int32_t value;
-};
-
 template <size_t N>
-bool WriteNumbers(const char* file, const RegNumber (&numbers)[N]) {
+bool WriteNumbers(const char* file, const NamedNumber (&numbers)[N]) {
   bool ok = true;
-  for (const RegNumber& n : numbers)
+  for (const NamedNumber& n : numbers)
     ok = WriteRegDword(file, n.name, static_cast<uint32_t>(n.value)) && ok;
   return ok;
 }
@@ -26,37 +21,15 @@ bool WriteNumbers(const char* file, const RegNumber (&numbers)[N]) {
 
 bool WriteBasicSection(const char* file, int32_t left, int32_t top, int32_t lastTab) {
   const Settings& s = gSettings;
-  const RegNumber head[] = {
-      {"Left", left},
-      {"Top", top},
-      {"ExcludeMorvikAction", s.excludeMorvikAction},
-      {"PlayImmediately", s.playImmediately},
-      {"QuitWhenDone", s.quitWhenDone},
-      {"Reload", s.reload},
-      {"Topmost", s.topmost},
-      {"PromptForSave", s.promptForSave},
-      {"Visited", s.visited},
-      {"ShowTabs", s.showTabs},
-      {"Speed", s.speed},
-      {"Repeats", s.repeats},
-      {"Continuous", s.continuous},
-      {"Minimize", s.minimize},
-      {"FactorFast", s.factorFast},
-      {"FactorSlow", s.factorSlow},
-      {"LastTab", lastTab},
-      {"RandomMin", s.randomMin},
-      {"RandomMax", s.randomMax},
-      {"LoopTypeBase", s.loopTypeBase},
-      {"Log", s.log},
-      {"InterruptWarning", s.interruptWarning},
-  };
+  NamedNumber head[kLeadingNumberCount];
+  LeadingNumbers(left, top, lastTab, head);
   bool ok = WriteRegKeyLine(file, "Software\\Morvik");
   ok = WriteNumbers(file, head) && ok;
   ok = WriteRegString(file, "Logfile", s.logfile) && ok;
   char editor[kSettingTextSize];
   ReadMorvikText("Editor", editor);
   ok = WriteRegString(file, "Editor", editor[0] != '\0' ? editor : "notepad.exe") && ok;
-  const RegNumber tail[] = {
+  const NamedNumber tail[] = {
       {"LastFileType", s.lastFileType},
       {"UserCommand", s.userCommand},
       {"KeyboardService", s.keyboardService},

@@ -14,7 +14,9 @@ uint8_t ReadByte(const char* name, int32_t fallback) {
   return static_cast<uint8_t>(ReadMorvikNumber(name, fallback));
 }
 
-void MorvikPath(const char* name, char* path) { snprintf(path, kSettingTextSize, "%s%s", kMorvikKey, name); }
+void MorvikPath(const char* name, char* path) {
+  snprintf(path, kSettingTextSize, "%s%s", kMorvikKey, name);
+}
 
 void ReadGeneral(Settings* s) {
   s->promptForSave = ReadByte("PromptForSave", 1);
@@ -45,11 +47,6 @@ void ReadGeneral(Settings* s) {
   s->playUpdate = ReadByte("PlayUpdate", 1);
   s->gotoWait = ReadByte("GOTOWait", 2);
 }
-
-struct NamedNumber {
-  const char* name;
-  int32_t value;
-};
 
 template <size_t N>
 void WriteNumbers(const NamedNumber (&numbers)[N]) {
@@ -109,9 +106,10 @@ void LoadSettings() {
   if (s->repeats < 1 || s->repeats > kMaxRepeats) s->repeats = 1;
 }
 
-void SaveSettings(int32_t left, int32_t top, int32_t lastTab) {
+void LeadingNumbers(int32_t left, int32_t top, int32_t lastTab,
+                    NamedNumber (&out)[kLeadingNumberCount]) {
   const Settings* s = &gSettings;
-  const NamedNumber numbers[] = {
+  const NamedNumber numbers[kLeadingNumberCount] = {
       {"Left", left},
       {"Top", top},
       {"ExcludeMorvikAction", s->excludeMorvikAction},
@@ -135,13 +133,20 @@ void SaveSettings(int32_t left, int32_t top, int32_t lastTab) {
       {"Log", s->log},
       {"InterruptWarning", s->interruptWarning},
   };
+  for (int i = 0; i < kLeadingNumberCount; i++) out[i] = numbers[i];
+}
+
+void SaveSettings(int32_t left, int32_t top, int32_t lastTab) {
+  const Settings* s = &gSettings;
+  NamedNumber numbers[kLeadingNumberCount];
+  LeadingNumbers(left, top, lastTab, numbers);
   WriteNumbers(numbers);
   WriteMorvikText("Logfile", s->logfile);
   const NamedNumber rest[] = {
-      {"LastFileType", s->lastFileType},   {"UserCommand", s->userCommand},
+      {"LastFileType", s->lastFileType},       {"UserCommand", s->userCommand},
       {"KeyboardService", s->keyboardService}, {"ShowTrayIcon", s->showTrayIcon},
-      {"RecentListSize", s->recentListSize}, {"LastOptionsTab", s->lastOptionsTab},
-      {"PlayUpdate", s->playUpdate},       {"GOTOWait", s->gotoWait},
+      {"RecentListSize", s->recentListSize},   {"LastOptionsTab", s->lastOptionsTab},
+      {"PlayUpdate", s->playUpdate},           {"GOTOWait", s->gotoWait},
   };
   WriteNumbers(rest);
 }

@@ -64,6 +64,18 @@ void ReadMorvikText(const char* name, char* buffer);
 // sets the message-box style and, with RestartLog on, deletes the log file.
 void LoadSettings();
 
+struct NamedNumber {
+  const char* name;
+  int32_t value;
+};
+
+// The numbers stored before Logfile, in the order both the registry and a
+// backup file list them: the window position, the options of gSettings,
+// and the panel's tab.
+constexpr int kLeadingNumberCount = 22;
+void LeadingNumbers(int32_t left, int32_t top, int32_t lastTab,
+                    NamedNumber (&out)[kLeadingNumberCount]);
+
 // Writes gSettings back, with the main window's position and the panel's
 // selected tab plus 1.
 void SaveSettings(int32_t left, int32_t top, int32_t lastTab);
