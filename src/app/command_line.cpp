@@ -48,10 +48,12 @@ void ParseCommandLine(const char* commandLine, CommandLineOptions* options) {
   options->hasSpeed = FindNoCase(commandLine, "/SPEED") >= 0;
   if (options->hasSpeed) {
     int32_t speed = ReadOptionNumber(commandLine, "/SPEED");
-    options->speed = static_cast<uint8_t>(speed >= kSpeedSlow && speed <= kSpeedFastest ? speed : kSpeedNormal);
+    options->speed =
+        static_cast<uint8_t>(speed >= kSpeedSlow && speed <= kSpeedFastest ? speed : kSpeedNormal);
   }
   options->hasContinuous = FindNoCase(commandLine, "/CONTINUOUS") >= 0;
-  if (options->hasContinuous) options->continuous = ReadOptionNumber(commandLine, "/CONTINUOUS") != 0;
+  if (options->hasContinuous)
+    options->continuous = ReadOptionNumber(commandLine, "/CONTINUOUS") != 0;
   options->hasRepeats = FindNoCase(commandLine, "/REPEATS") >= 0;
   if (options->hasRepeats) {
     int32_t repeats = ReadOptionNumber(commandLine, "/REPEATS");

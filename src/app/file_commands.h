@@ -12,8 +12,8 @@ void NewRecording(uint32_t command);
 
 // Open (ID_OPEN): after the save question, the Open dialog unless
 // *skipOpenDialog is set (then the path given to RequestOpen is taken, or
-// the file name as it stands), then the load. A failed load keeps the title and the command state, the
-// new path stays the file name.
+// the file name as it stands), then the load. A failed load keeps the title and the command state,
+// the new path stays the file name.
 void OpenRecordingFile(bool* skipOpenDialog);
 
 // Opens `path` without the dialog: sets *skipOpenDialog and sends Open.

@@ -2,7 +2,6 @@
 // exist so far.
 #include <windows.h>
 
-
 #include "app/app_state.h"
 #include "app/command_state.h"
 #include "app/file_commands.h"

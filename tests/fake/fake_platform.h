@@ -23,7 +23,7 @@ struct FakeRegValue {
 };
 
 struct FakeRegKey {
-  std::string path;  // as first created, for listing
+  std::string path;                            // as first created, for listing
   std::map<std::string, FakeRegValue> values;  // by lower-cased name
   std::map<std::string, std::string> names;    // lower-cased name -> name as written
 };
@@ -106,9 +106,9 @@ struct FakePlatform {
   bool journalRecord;
   JournalProc journalProc;
   uint32_t nextJournalHook;
-  bool refuseJournalHook;     // the next installation fails
+  bool refuseJournalHook;  // the next installation fails
   int journalRemovals;
-  int callNextHook;           // calls passed on
+  int callNextHook;  // calls passed on
   std::vector<FakeKeyEvent> keyEvents;
   uint8_t keyboardState[256];
   bool keyboardStateSet;

@@ -1,6 +1,6 @@
 // The common Open and Save dialogs.
 #include <windows.h>
-
+// commdlg.h needs the types windows.h declares.
 #include <commdlg.h>
 
 #include <cstdio>
