@@ -159,6 +159,14 @@ uint32_t InstallRecord(JournalProc procedure) {
   return gDriver.recordHook;
 }
 
+void StopPlaybackInput() {
+  gDriver.playbackHook = 0;
+  gDriver.playback = nullptr;
+  gDriver.dueMs = 0;
+  CancelWaitableTimer(gDriver.timer);
+  InputThreadWatchCancel(false);
+}
+
 void StopRecordingInput() {
   gDriver.recordHook = 0;
   gDriver.record = nullptr;
@@ -219,11 +227,7 @@ void JournalDriverRun() {
 void JournalDriverCancelled() {
   if (!gDriver.cancelled) return;
   if (gDriver.recordHook != 0) StopRecordingInput();
-  gDriver.playbackHook = 0;
-  gDriver.playback = nullptr;
-  gDriver.dueMs = 0;
-  CancelWaitableTimer(gDriver.timer);
-  InputThreadWatchCancel(false);
+  StopPlaybackInput();
 }
 
 bool JournalDriverCancelFromInput() {
@@ -262,11 +266,7 @@ bool PlatformRemoveJournalHook(uint32_t hook) {
     StopRecordingInput();
     return true;
   }
-  gDriver.playbackHook = 0;
-  gDriver.playback = nullptr;
-  gDriver.dueMs = 0;
-  CancelWaitableTimer(gDriver.timer);
-  InputThreadWatchCancel(false);
+  StopPlaybackInput();
   return true;
 }
 
