@@ -11,8 +11,7 @@ bool AskToSaveChanges() {
   const Recording* r = &gRecording;
   if (!r->changed || !gSettings.promptForSave || r->eventCount <= 0) return true;
   char question[kFileNameSize + 32];
-  snprintf(question, sizeof question, "Save changes to %s?",
-           r->fileName[0] != '\0' ? r->fileName : "(Untitled)");
+  snprintf(question, sizeof question, "Save changes to %s?", ShownFileName());
   int answer = PlatformMessageBox(question, "Confirm Action",
                                   MessageBoxStyle() | kMbYesNoCancel | kMbIconExclamation);
   if (answer == kIdCancel) return false;

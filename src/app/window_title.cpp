@@ -9,7 +9,6 @@ void ShowNoFileTitle() { PlatformSetMainTitle("Morvik"); }
 
 void ShowFileTitle() {
   char title[kFileNameSize + 16];
-  const char* name = gRecording.fileName[0] != '\0' ? gRecording.fileName : "(Untitled)";
-  snprintf(title, sizeof title, "Morvik - %s", name);
+  snprintf(title, sizeof title, "Morvik - %s", ShownFileName());
   PlatformSetMainTitle(title);
 }

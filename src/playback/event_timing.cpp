@@ -191,8 +191,7 @@ int32_t CheckWait(uint32_t wParam, EventRecord* event) {
   // A placeholder, and a key-down that a Replace Mapping typed as text,
   // are never handed over, however often the system asks for them.
   const EventRecord& current = gRecording.events[p->currentEvent];
-  if (current.message == 0 ||
-      (current.message == kWmKeyDown && IsReplaceKey(static_cast<uint8_t>(current.paramL)))) {
+  if (current.message == 0 || IsReplaceKeyDown(current)) {
     LogLine(kLogHigh, "   >>>Continuing after non-Windows Event #%d", p->currentEvent + 1);
     return PassOn(wParam, event);
   }

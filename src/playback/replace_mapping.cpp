@@ -45,8 +45,9 @@ void ReplacementText(uint8_t action, char* text, int size) {
 
 }  // namespace
 
-bool IsReplaceKey(uint8_t virtualKey) {
-  uint8_t action = gMappings.action[virtualKey];
+bool IsReplaceKeyDown(const EventRecord& event) {
+  if (event.message != kWmKeyDown) return false;
+  uint8_t action = gMappings.action[static_cast<uint8_t>(event.paramL)];
   return action >= kReplaceLoop && action <= kReplaceStamp;
 }
 

@@ -12,15 +12,10 @@
 #include "settings/program_log.h"
 #include "settings/settings.h"
 #include "shared/press_key.h"
+#include "shared/version.h"
 #include "shared/wsprintf_format.h"
 
 namespace {
-
-constexpr char kVersion[] = "3.02";
-
-const char* ShownFileName() {
-  return gRecording.fileName[0] != '\0' ? gRecording.fileName : "(Untitled)";
-}
 
 void LogHeader() {
   int32_t id, major, minor, build;
@@ -29,7 +24,8 @@ void LogHeader() {
           "\r\nStarting '%s' playback (%d Total Actions) with Morvik %s at log level %d on Windows "
           "Platform %li "
           "Version %li.%li Build #%li....",
-          ShownFileName(), gRecording.eventCount, kVersion, gSettings.log, id, major, minor, build);
+          ShownFileName(), gRecording.eventCount, kMorvikVersion, gSettings.log, id, major, minor,
+          build);
 }
 
 // Command 1733: the Keyboard Service named the file to play.
@@ -86,9 +82,7 @@ int32_t OnGetNext(uint32_t wParam, EventRecord* event) {
   }
   const EventRecord& current = gRecording.events[p->currentEvent];
   if (current.message == 0) return RunScriptCommand(wParam, event);
-  if (current.message == kWmKeyDown && IsReplaceKey(static_cast<uint8_t>(current.paramL))) {
-    return ReplaceMappingKey(wParam, event);
-  }
+  if (IsReplaceKeyDown(current)) return ReplaceMappingKey(wParam, event);
   return PrepareEvent(event);
 }
 

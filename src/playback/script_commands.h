@@ -8,8 +8,9 @@
 
 int32_t RunScriptCommand(uint32_t wParam, EventRecord* event);
 
-// True when the key carries a Replace Mapping (actions 8 to 12).
-bool IsReplaceKey(uint8_t virtualKey);
+// True for a key-down of a key that carries a Replace Mapping (actions 8
+// to 12): playback types the Mapping's text instead of the key.
+bool IsReplaceKeyDown(const EventRecord& event);
 int32_t ReplaceMappingKey(uint32_t wParam, EventRecord* event);
 
 // Passes the current call on to the next hook without filling the record.

@@ -7,11 +7,10 @@
 #include "settings/mapping_store.h"
 #include "settings/program_log.h"
 #include "settings/settings.h"
+#include "shared/version.h"
 #include "shared/wsprintf_format.h"
 
 namespace {
-
-constexpr char kVersion[] = "3.02";
 
 const char* MessageName(uint32_t message, char* number, int size) {
   switch (message) {
@@ -41,7 +40,7 @@ void LogStart() {
   LogLine(kLogLow,
           "\r\nStarting recording with Morvik %s at log level %d on Windows Platform %li Version "
           "%li.%li Build #%li....",
-          kVersion, gSettings.log, id, major, minor, build);
+          kMorvikVersion, gSettings.log, id, major, minor, build);
 }
 
 void Store(const EventRecord* event) {

@@ -97,3 +97,7 @@ void RestoreOriginal() {
   r->eventCount = r->originalCount;
   for (int i = 0; i < r->commandCount; i++) r->eventIndex[i] = r->originalEventIndex[i];
 }
+
+const char* ShownFileName() {
+  return gRecording.fileName[0] != '\0' ? gRecording.fileName : "(Untitled)";
+}

@@ -73,5 +73,8 @@ void ClearEvents();
 void SaveOriginal();
 void RestoreOriginal();
 
+// The recording's file name, or "(Untitled)" while it has none.
+const char* ShownFileName();
+
 // The message for operations that need a recording when there is none.
 extern const char* const kNoActionsMessage;
