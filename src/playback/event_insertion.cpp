@@ -40,8 +40,7 @@ void ShiftCommandPositions(int32_t from, int32_t by) {
     LogLine(kLogHigh,
             "      ~~~Adjusting upcoming script command #%d \"%s %s\" from event (0-based) index "
             "[%d] to [%d]",
-            i + 1, kCommandWords[r->code[i] >= 0 && r->code[i] <= 5 ? r->code[i] : 0], r->text[i],
-            r->eventIndex[i], r->eventIndex[i] + by);
+            i + 1, CommandWordOf(r->code[i]), r->text[i], r->eventIndex[i], r->eventIndex[i] + by);
     r->eventIndex[i] += by;
   }
 }

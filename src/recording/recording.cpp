@@ -101,3 +101,7 @@ void RestoreOriginal() {
 const char* ShownFileName() {
   return gRecording.fileName[0] != '\0' ? gRecording.fileName : "(Untitled)";
 }
+
+const char* CommandWordOf(int32_t code) {
+  return kCommandWords[code > kCommandNone && code <= kCommandClick ? code : kCommandNone];
+}

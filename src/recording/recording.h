@@ -46,6 +46,8 @@ constexpr int kFileNameSize = 256;
 
 // The command words by CommandCode.
 extern const char* const kCommandWords[6];
+// The word of a command code; "" for a code out of range.
+const char* CommandWordOf(int32_t code);
 
 struct Recording {
   EventRecord* events;
