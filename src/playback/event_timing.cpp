@@ -114,22 +114,23 @@ bool HandOver(EventRecord* event) {
 
 }  // namespace
 
-int32_t ScaledGap() {
-  int32_t gap = RecordedGap();
+int64_t ScaleForSpeed(int64_t ms) {
   switch (gSettings.speed) {
     case kSpeedFastest:
       return 0;
-    case kSpeedFast: {
-      int32_t quotient = gap / (gSettings.factorFast > 0 ? gSettings.factorFast : 1);
-      return quotient < 0 ? 0 : quotient;
-    }
+    case kSpeedFast:
+      return ms / (gSettings.factorFast > 0 ? gSettings.factorFast : 1);
     case kSpeedSlow:
-      if (KeepsSlowGap(gPlayback.currentEvent)) return gap;
-      return Clamp(static_cast<int64_t>(gap) *
-                   (gSettings.factorSlow > 0 ? gSettings.factorSlow : 1));
+      return ms * (gSettings.factorSlow > 0 ? gSettings.factorSlow : 1);
     default:
-      return gap;
+      return ms;
   }
+}
+
+int32_t ScaledGap() {
+  int32_t gap = RecordedGap();  // never negative
+  if (gSettings.speed == kSpeedSlow && KeepsSlowGap(gPlayback.currentEvent)) return gap;
+  return Clamp(ScaleForSpeed(gap));
 }
 
 void FillEventForSystem(EventRecord* event) {

@@ -8,6 +8,7 @@
 #include "platform/platform.h"
 #include "playback/click_command.h"
 #include "playback/event_insertion.h"
+#include "playback/event_timing.h"
 #include "playback/playback_state.h"
 #include "playback/scheduler.h"
 #include "playback/type_expansion.h"
@@ -93,18 +94,7 @@ int32_t WaitDuration(const char* text) {
   // the product below from overflowing.
   if (seconds > 2000000) seconds = 2000000;
   if (seconds < -2000000) seconds = -2000000;
-  int64_t duration = seconds * 1000;
-  switch (gSettings.speed) {
-    case kSpeedFastest:
-      duration = 0;
-      break;
-    case kSpeedFast:
-      duration /= gSettings.factorFast > 0 ? gSettings.factorFast : 1;
-      break;
-    case kSpeedSlow:
-      duration *= gSettings.factorSlow > 0 ? gSettings.factorSlow : 1;
-      break;
-  }
+  int64_t duration = ScaleForSpeed(seconds * 1000);
   if (duration < 0) duration = 0;  // a negative wait is no wait
   return duration > 2147483647 ? 2147483647 : static_cast<int32_t>(duration);
 }
@@ -135,7 +125,7 @@ int32_t RunScriptCommand(uint32_t wParam, EventRecord* event) {
   int32_t code = r->code[index];
   const char* text = r->text[index];
   LogLine(kLogMedium, "PLAY EVENT #%d: Script Command #%d: %s '%s'", current + 1, index + 1,
-          kCommandWords[code >= 0 && code <= 5 ? code : 0], text);
+          CommandWordOf(code), text);
   if (gSettings.playUpdate == 2) {
     char title[64];
     Wsprintf(title, sizeof title, "Script Line %d of %d...", index + 1, r->commandCount);
