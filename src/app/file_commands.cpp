@@ -14,9 +14,7 @@
 #include "recording/load_recording.h"
 #include "recording/recording.h"
 #include "resource_ids.h"
-#include "settings/recent_files.h"
 #include "settings/settings.h"
-#include "shared/nocase.h"
 
 namespace {
 
@@ -34,7 +32,7 @@ bool ChooseFileToOpen() {
       kChooseCancelled) {
     return false;
   }
-  gSettings.lastFileType = FindNoCase(name, ".mvx") >= 0 ? 2 : 1;
+  RememberFileType(name);
   return true;
 }
 
@@ -74,8 +72,7 @@ void OpenRecordingFile(bool* skipOpenDialog) {
   if (skip && gPendingOpen[0] != '\0') strcpy(gRecording.fileName, gPendingOpen);
   gPendingOpen[0] = '\0';
   if (!skip && !ChooseFileToOpen()) return;
-  AddRecentFile(gRecording.fileName);
-  RebuildRecentMenu(PlatformMainWindow(), true, true);
+  ListInRecentFiles(gRecording.fileName);
   if (LoadRecording() < 0) return;
   ShowFileTitle();
   SetCommandState(kStateLoaded);

@@ -7,6 +7,8 @@
 #include <cstring>
 
 #include "platform/platform.h"
+#include "settings/recent_files.h"
+#include "settings/settings.h"
 #include "shared/nocase.h"
 
 uint32_t FileSizeOf(const char* path) {
@@ -85,4 +87,13 @@ int ChooseFileName(uint32_t owner, char* name, int nameSize, const char* filter,
   if (conflict) return kChooseConflict;
   Append(name, nameSize, added);
   return kChooseChosen;
+}
+
+void RememberFileType(const char* name) {
+  gSettings.lastFileType = FindNoCase(name, ".mvx") >= 0 ? 2 : 1;
+}
+
+void ListInRecentFiles(const char* path) {
+  AddRecentFile(path);
+  RebuildRecentMenu(PlatformMainWindow(), true, true);
 }

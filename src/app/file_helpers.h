@@ -13,6 +13,12 @@ uint32_t FileSizeOf(const char* path);
 // index.
 int GetField(const char* text, char separator, int index, char* out, int size);
 
+// LastFileType follows a chosen name: 2 for a .mvx, 1 for anything else.
+void RememberFileType(const char* name);
+
+// Puts `path` first in the recent-file list and rebuilds the File menu.
+void ListInRecentFiles(const char* path);
+
 enum ChooseMode { kChooseOpen = 1, kChooseSave = 2 };
 enum ChooseResult { kChooseCancelled = 0, kChooseChosen = 1, kChooseConflict = 2 };
 

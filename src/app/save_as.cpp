@@ -9,7 +9,6 @@
 #include "platform/platform.h"
 #include "recording/file_messages.h"
 #include "recording/recording.h"
-#include "settings/recent_files.h"
 #include "settings/settings.h"
 #include "shared/nocase.h"
 
@@ -54,7 +53,7 @@ bool ChooseTarget(const char* kept) {
       ShowFileError(kProgramRefused, "Save Error");
       continue;
     }
-    gSettings.lastFileType = FindNoCase(name, ".mvx") >= 0 ? 2 : 1;
+    RememberFileType(name);
     if (FileSizeOf(name) == 0 || !gSettings.promptForSave || ReplaceConfirmed(name)) return true;
     memcpy(name, kept, kFileNameSize);
   }
@@ -75,8 +74,7 @@ void SaveAs() {
   // The chosen name always has an extension: ChooseFileName adds the
   // filter's, or ".mvk", to a name without '.'.
   if (!ChooseTarget(kept)) return;
-  AddRecentFile(r->fileName);
-  RebuildRecentMenu(PlatformMainWindow(), true, true);
+  ListInRecentFiles(r->fileName);
   if (!WriteRecordingFile()) return;
   ShowFileTitle();
   r->changed = false;
