@@ -9,10 +9,8 @@
 
 namespace {
 
-constexpr UINT kWmCancelJournal = 0x004B;
-
 void Process(MSG* msg) {
-  if (msg->message == kWmCancelJournal && msg->hwnd == nullptr) {
+  if (msg->message == WM_CANCELJOURNAL && msg->hwnd == nullptr) {
     JournalDriverCancelled();
     OnCancelJournal();
   }

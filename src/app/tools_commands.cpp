@@ -12,8 +12,7 @@
 
 void EditScriptFile() {
   char editor[kSettingTextSize];
-  ReadMorvikText("Editor", editor);
-  if (editor[0] == '\0') snprintf(editor, sizeof editor, "notepad.exe");
+  ReadEditor(editor);
   const char* name = gRecording.fileName;
   char commandLine[kSettingTextSize + kFileNameSize + 2];
   snprintf(commandLine, sizeof commandLine, "%s %s", editor, name);

@@ -27,8 +27,8 @@ bool WriteBasicSection(const char* file, int32_t left, int32_t top, int32_t last
   ok = WriteNumbers(file, head) && ok;
   ok = WriteRegString(file, "Logfile", s.logfile) && ok;
   char editor[kSettingTextSize];
-  ReadMorvikText("Editor", editor);
-  ok = WriteRegString(file, "Editor", editor[0] != '\0' ? editor : "notepad.exe") && ok;
+  ReadEditor(editor);
+  ok = WriteRegString(file, "Editor", editor) && ok;
   const NamedNumber tail[] = {
       {"LastFileType", s.lastFileType},
       {"UserCommand", s.userCommand},

@@ -93,6 +93,11 @@ void WriteMorvikText(const char* name, const char* text) {
   WriteSetting(kRootCurrentUser, path, kSettingText, text, 0);
 }
 
+void ReadEditor(char* editor) {
+  ReadMorvikText("Editor", editor);
+  if (editor[0] == '\0') strcpy(editor, "notepad.exe");
+}
+
 void LoadSettings() {
   Settings* s = &gSettings;
   ReadGeneral(s);

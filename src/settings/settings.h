@@ -60,6 +60,9 @@ void WriteMorvikText(const char* name, const char* text);
 // Reads "SOFTWARE\\Morvik\\<name>" as a text into a 256-byte buffer.
 void ReadMorvikText(const char* name, char* buffer);
 
+// The Editor setting (256 bytes), "notepad.exe" when it is empty.
+void ReadEditor(char* editor);
+
 // Fills gSettings from the registry with every default and normalisation,
 // sets the message-box style and, with RestartLog on, deletes the log file.
 void LoadSettings();

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr UINT kWmCancelJournal = 0x004B;
 constexpr int kEventsPerRun = 32;  // then the message queue gets its turn
 constexpr unsigned kRingSize = 4096;
 constexpr UINT kDrainRecords = WM_APP + 10;
@@ -233,7 +232,7 @@ void JournalDriverCancelled() {
 bool JournalDriverCancelFromInput() {
   if ((gDriver.playbackHook == 0 && gDriver.recordHook == 0) || gDriver.cancelled) return false;
   gDriver.cancelled = true;
-  PostThreadMessageA(gDriver.mainThread, kWmCancelJournal, 0, 0);
+  PostThreadMessageA(gDriver.mainThread, WM_CANCELJOURNAL, 0, 0);
   return true;
 }
 
