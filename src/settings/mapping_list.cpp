@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "settings/drop_width.h"
 #include "settings/key_display.h"
+#include "settings/list_text.h"
 #include "settings/mapping_store.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
@@ -32,12 +33,6 @@ void AddModifier(int key, const char* value, const char* prefix, uint8_t* table,
   if (table != nullptr) table[key] = 1;
 }
 
-void ReplaceChar(char* text, char from, char to) {
-  for (char* p = text; *p != '\0'; p++) {
-    if (*p == from) *p = to;
-  }
-}
-
 // The entry's right side: the quoted text of a typing, launch or play
 // Mapping, else the action's display text.
 void AppendAction(int key, uint8_t action, char* entry) {
@@ -47,12 +42,11 @@ void AppendAction(int key, uint8_t action, char* entry) {
   }
   char text[kSettingTextSize + 4];
   ReadMappingText(key, text);
-  if (strlen(text) >= kShownTextLength) strcpy(text + kShownTextLength, "...");
+  CutForList(text, kShownTextLength);
   Append(entry, "\"");
   Append(entry, text);
   Append(entry, "\"");
-  ReplaceChar(entry, '\n', ' ');
-  ReplaceChar(entry, '\r', ' ');
+  LineBreaksToSpaces(entry);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "platform/platform.h"
 #include "settings/drop_width.h"
+#include "settings/list_text.h"
 #include "settings/mapping_store.h"
 #include "settings/reg_file.h"
 #include "settings/registry.h"
@@ -27,12 +28,10 @@ void ReadShortTypeText(const char* name, char* text) {
 void AddListEntry(uint32_t dialog, int control, const char* name) {
   char text[kSettingTextSize + 4];
   ReadShortTypeText(name, text);
-  if (strlen(text) >= kShownTextLength) strcpy(text + kShownTextLength, "...");
+  CutForList(text, kShownTextLength);
   char entry[kEntrySize];
   snprintf(entry, sizeof entry, "%s = \"%s\"", name, text);
-  for (char* p = entry; *p != '\0'; p++) {
-    if (*p == '\n' || *p == '\r') *p = ' ';
-  }
+  LineBreaksToSpaces(entry);
   PlatformComboAdd(dialog, control, entry);
 }
 
