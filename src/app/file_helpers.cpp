@@ -97,3 +97,11 @@ void ListInRecentFiles(const char* path) {
   AddRecentFile(path);
   RebuildRecentMenu(PlatformMainWindow(), true, true);
 }
+
+bool ConfirmReplace(const char* path, const char* caption) {
+  char question[336];  // a program path of up to 264 characters and the question
+  snprintf(question, sizeof question, "%s\nThis file already exists.\nReplace existing file?",
+           path);
+  return PlatformMessageBox(question, caption, MessageBoxStyle() | kMbYesNo | kMbIconQuestion) ==
+         kIdYes;
+}

@@ -13,6 +13,10 @@ uint32_t FileSizeOf(const char* path);
 // index.
 int GetField(const char* text, char separator, int index, char* out, int size);
 
+// Asks "<path> This file already exists. Replace existing file?" under
+// `caption`; true when the user answers Yes.
+bool ConfirmReplace(const char* path, const char* caption);
+
 // LastFileType follows a chosen name: 2 for a .mvx, 1 for anything else.
 void RememberFileType(const char* name);
 

@@ -34,14 +34,6 @@ int ChooseSaveName(char* name) {
   }
 }
 
-bool ReplaceConfirmed(const char* name) {
-  char question[kFileNameSize + 64];
-  snprintf(question, sizeof question, "%s\nThis file already exists.\nReplace existing file?",
-           name);
-  return PlatformMessageBox(question, "Save", MessageBoxStyle() | kMbYesNo | kMbIconQuestion) ==
-         kIdYes;
-}
-
 // Leaves the chosen name in gRecording.fileName; false when the user
 // cancelled, and the name is then the one before.
 bool ChooseTarget(const char* kept) {
@@ -54,7 +46,8 @@ bool ChooseTarget(const char* kept) {
       continue;
     }
     RememberFileType(name);
-    if (FileSizeOf(name) == 0 || !gSettings.promptForSave || ReplaceConfirmed(name)) return true;
+    if (FileSizeOf(name) == 0 || !gSettings.promptForSave || ConfirmReplace(name, "Save"))
+      return true;
     memcpy(name, kept, kFileNameSize);
   }
   memcpy(name, kept, kFileNameSize);

@@ -35,13 +35,6 @@ void ProgramName(const char* name, char* program, size_t size) {
   snprintf(program, size, "%.*s.exe", length, name);
 }
 
-bool ReplaceConfirmed(const char* program) {
-  char text[kProgramNameSize + 64];
-  snprintf(text, sizeof text, "%s\nThis file already exists.\nReplace existing file?", program);
-  return PlatformMessageBox(text, "Create .EXE", MessageBoxStyle() | kMbYesNo | kMbIconQuestion) ==
-         kIdYes;
-}
-
 bool CopyBytes(FILE* from, FILE* to) {
   static unsigned char chunk[kCopyChunk];
   for (size_t got; (got = fread(chunk, 1, sizeof chunk, from)) > 0;) {
@@ -146,7 +139,7 @@ void CreateExecutable() {
   if (choice == kChooseCancelled || chosen[0] == '\0') return;
   char program[kProgramNameSize];
   ProgramName(chosen, program, sizeof program);
-  if (FileSizeOf(program) > 0 && !ReplaceConfirmed(program)) return;
+  if (FileSizeOf(program) > 0 && !ConfirmReplace(program, "Create .EXE")) return;
   int result = CopyOwnProgram(program) ? AppendRecording(program) : kAppendFailed;
   if (result == kAppendStopped) return;
   if (result == kAppendFailed) {

@@ -30,7 +30,6 @@ constexpr BackupKind kBackupKinds[] = {
 
 constexpr char kFilter[] =
     "Registry Files (*.reg)\0*.reg\0Text Files (*.txt)\0*.txt\0All Files (*.*)\0*.*\0";
-constexpr char kReplaceQuestion[] = "%s\nThis file already exists.\nReplace existing file?";
 constexpr char kSaved[] =
     "The settings were saved in \"%s\"\n\nYou can reload these settings by double-clicking on "
     "this file when Morvik is not running.";
@@ -54,11 +53,7 @@ bool ChooseTarget(const BackupKind& kind, char* target) {
       target[0] == '\0') {
     return false;
   }
-  if (FileSizeOf(target) == 0) return true;
-  char question[sizeof kReplaceQuestion + kFileNameSize];
-  snprintf(question, sizeof question, kReplaceQuestion, target);
-  return PlatformMessageBox(question, "Export", kMbYesNo | kMbIconQuestion | MessageBoxStyle()) ==
-         kIdYes;
+  return FileSizeOf(target) == 0 || ConfirmReplace(target, "Export");
 }
 
 bool WriteBackup(const BackupKind& kind, const char* file, int32_t lastTab) {
