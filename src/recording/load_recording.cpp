@@ -27,9 +27,6 @@ int InternalError() {
   return kLoadFormatError;
 }
 
-// A program file carries its recording behind the program image.
-uint32_t DataOffset(const char* name) { return FindNoCase(name, ".exe") >= 0 ? ImageLength() : 0; }
-
 // Binary when the name says so, or when one of the block's first four bytes
 // is 0: every record's message has a zero high byte, and text holds no NUL.
 // A block with nothing in it counts as binary: there is no text to edit.
@@ -50,6 +47,10 @@ bool IsBinary(const LoadSource* source, const char* name) {
 }
 
 }  // namespace
+
+uint32_t RecordingOffset(const char* name) {
+  return FindNoCase(name, ".exe") >= 0 ? ImageLength() : 0;
+}
 
 void CloseLoadSource(LoadSource* source) {
   if (source->file != nullptr) fclose(source->file);
@@ -83,7 +84,7 @@ int LoadRecording() {
   }
   gRecording.eventCount = 0;
   ClearEvents();
-  source.offset = DataOffset(name);
+  source.offset = RecordingOffset(name);
   bool binary = IsBinary(&source, name);
   PlatformEnableMenuCommand(ID_EDIT_SCRIPT, !binary);
   int result = binary ? ReadBinaryBranch(&source) : ReadTextBranch(&source);

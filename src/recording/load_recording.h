@@ -11,6 +11,12 @@ enum LoadResult : int {
   kLoadTextReadError = -5,
 };
 
+#include <cstdint>
+
+// Where the recording begins in the file `name`: behind the program image
+// for a program (.exe), else at the start.
+uint32_t RecordingOffset(const char* name);
+
 // Reads the file named by gRecording.fileName into the recording, showing
 // its own messages. On failure the event list is empty.
 int LoadRecording();

@@ -8,7 +8,7 @@
 #include "platform/platform.h"
 #include "recording/binary_format.h"
 #include "recording/file_messages.h"
-#include "recording/image_length.h"
+#include "recording/load_recording.h"
 #include "recording/recording.h"
 #include "settings/settings.h"
 #include "shared/nocase.h"
@@ -75,7 +75,7 @@ bool ReadPart(const char* name, uint64_t offset, char* text, size_t length) {
 char* ReadScriptText() {
   const char* name = gRecording.fileName;
   uint64_t size = FileSizeOf(name);
-  uint64_t offset = FindNoCase(name, ".exe") >= 0 ? ImageLength() : 0;
+  uint64_t offset = RecordingOffset(name);
   uint64_t length = size > offset ? size - offset : 0;
   char* text = nullptr;
   if (length < SIZE_MAX) {
