@@ -5,6 +5,7 @@
 #include "playback/event_insertion.h"
 #include "playback/playback_state.h"
 #include "playback/script_commands.h"
+#include "playback/time_text.h"
 #include "settings/mapping_store.h"
 #include "settings/program_log.h"
 #include "settings/settings.h"
@@ -31,15 +32,17 @@ void ReplacementText(uint8_t action, char* text, int size) {
       Wsprintf(text, size, "%li", RandomInRange(gSettings.randomMin, gSettings.randomMax));
       break;
     case kReplaceTime:
-      Wsprintf(text, size, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+      TimeText(t, text, size);
       break;
-    case kReplaceDateTime:
-      Wsprintf(text, size, "%02d/%02d/%02d %02d:%02d:%02d", t.month, t.day, t.year, t.hour,
-               t.minute, t.second);
+    case kReplaceDateTime: {
+      char date[24], time[24];
+      DateText(t, date, sizeof date);
+      TimeText(t, time, sizeof time);
+      Wsprintf(text, size, "%s %s", date, time);
       break;
+    }
     default:
-      Wsprintf(text, size, "%04d%02d%02d%02d%02d%02d%04d", t.year, t.month, t.day, t.hour, t.minute,
-               t.second, t.milliseconds);
+      StampText(t, text, size);
   }
 }
 

@@ -6,6 +6,7 @@
 #include "playback/event_insertion.h"
 #include "playback/key_names.h"
 #include "playback/playback_state.h"
+#include "playback/time_text.h"
 #include "recording/recording.h"
 #include "settings/program_log.h"
 #include "settings/settings.h"
@@ -111,18 +112,17 @@ void ReplaceTimeTokens(char* text, int capacity) {
   PlatformTime t;
   if (Contains(text, "{date}")) {
     PlatformLocalTime(&t);
-    Wsprintf(value, sizeof value, "%02d/%02d/%02d", t.month, t.day, t.year);
+    DateText(t, value, sizeof value);
     ReplaceToken(text, capacity, "{date}", value);
   }
   if (Contains(text, "{time}")) {
     PlatformLocalTime(&t);
-    Wsprintf(value, sizeof value, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+    TimeText(t, value, sizeof value);
     ReplaceToken(text, capacity, "{time}", value);
   }
   if (Contains(text, "{dtnumber}")) {
     PlatformLocalTime(&t);
-    Wsprintf(value, sizeof value, "%04d%02d%02d%02d%02d%02d%04d", t.year, t.month, t.day, t.hour,
-             t.minute, t.second, t.milliseconds);
+    StampText(t, value, sizeof value);
     ReplaceToken(text, capacity, "{dtnumber}", value);
   }
 }
