@@ -48,7 +48,7 @@ bool CopyOwnProgram(const char* program) {
   char own[kOwnPathSize];
   if (PlatformModuleFileName(own, sizeof own) == 0) return false;
   // Opening the program itself for writing would empty it before the copy.
-  if (FindNoCase(own, program) == 0 && strlen(own) == strlen(program)) return false;
+  if (EqualNoCase(own, program)) return false;
   FILE* from = fopen(own, "rb");
   if (from == nullptr) return false;
   FILE* to = fopen(program, "wb");

@@ -87,7 +87,7 @@ void BackupSettings(uint32_t command, int32_t lastTab) {
   if (ReadSetting(kRootCurrentUser, parkedPath, kSettingText, gRecording.fileName, -1) != 0) {
     memcpy(gRecording.fileName, kept, kFileNameSize);
   }
-  DeleteSetting(kRootCurrentUser, parkedPath);
+  DeleteMorvikSetting(kParkedName);
   if (ok) {
     PlatformMessageBox(message, "Export Complete", kMbOk | kMbIconInformation | MessageBoxStyle());
   } else {

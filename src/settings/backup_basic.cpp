@@ -43,9 +43,9 @@ bool WriteBasicSection(const char* file, int32_t left, int32_t top, int32_t last
   };
   ok = WriteNumbers(file, tail) && ok;
   for (int n = 1; n <= kRecentSlots; n++) {
-    char name[16];
+    char name[kSlotNameSize];
     char path[kSettingTextSize];
-    snprintf(name, sizeof name, "File%d", n);
+    RecentSlotName(n, name);
     ReadMorvikText(name, path);
     ok = WriteRegString(file, name, path) && ok;
   }

@@ -28,16 +28,16 @@ void ResetRecentFiles(uint32_t window) {
   // All eight, whatever RecentListSize shows.
   for (int n = 1; n <= kRecentSlots; n++) {
     EditMenuItem(window, kRecentCommandBase + n, "", 0, kMenuDelete);
-    char path[32];
-    snprintf(path, sizeof path, "%sFile%d", kMorvikKey, n);
-    DeleteSetting(kRootCurrentUser, path);
+    char name[kSlotNameSize];
+    RecentSlotName(n, name);
+    DeleteMorvikSetting(name);
   }
 }
 
 void OpenRecentFile(uint32_t window, int slot, bool* skipOpenDialog) {
   if (slot < 1 || slot > kRecentSlots) return;
-  char name[16];
-  snprintf(name, sizeof name, "File%d", slot);
+  char name[kSlotNameSize];
+  RecentSlotName(slot, name);
   char path[kFileNameSize];
   ReadMorvikText(name, path);
   if (path[0] != '\0' && FileSizeOf(path) > 0) {

@@ -1,12 +1,12 @@
 #include "settings/recent_files.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 
 #include "settings/menu_edit.h"
 #include "settings/registry.h"
 #include "settings/settings.h"
+#include "shared/nocase.h"
 
 namespace {
 
@@ -14,43 +14,35 @@ constexpr char kUntitled[] = "(Untitled)";
 
 typedef char RecentList[kRecentSlots][kSettingTextSize];
 
-bool SameName(const char* a, const char* b) {
-  for (; *a != '\0' && *b != '\0'; a++, b++) {
-    if (tolower(static_cast<unsigned char>(*a)) != tolower(static_cast<unsigned char>(*b)))
-      return false;
-  }
-  return *a == *b;
-}
-
-void SlotName(int slot, char* name) { snprintf(name, 16, "File%d", slot); }
-
 void ReadRecentList(RecentList list) {
   for (int i = 0; i < kRecentSlots; i++) {
-    char name[16];
-    SlotName(i + 1, name);
+    char name[kSlotNameSize];
+    RecentSlotName(i + 1, name);
     ReadMorvikText(name, list[i]);
   }
 }
 
 void WriteRecentList(const RecentList list) {
   for (int i = 0; i < kRecentSlots; i++) {
-    char name[16];
-    SlotName(i + 1, name);
+    char name[kSlotNameSize];
+    RecentSlotName(i + 1, name);
     WriteMorvikText(name, list[i]);
   }
 }
 
 }  // namespace
 
+void RecentSlotName(int slot, char* name) { snprintf(name, kSlotNameSize, "File%d", slot); }
+
 void AddRecentFile(const char* path) {
   // An empty first slot would hide the whole list from the menu.
   if (path == nullptr || path[0] == '\0') return;
   RecentList list;
   ReadRecentList(list);
-  if (SameName(path, list[0]) || SameName(path, kUntitled)) return;
+  if (EqualNoCase(path, list[0]) || EqualNoCase(path, kUntitled)) return;
   int found = kRecentSlots - 1;  // the oldest entry drops off
   for (int i = 1; i < kRecentSlots; i++) {
-    if (SameName(path, list[i])) {
+    if (EqualNoCase(path, list[i])) {
       found = i;
       break;
     }
@@ -61,11 +53,11 @@ void AddRecentFile(const char* path) {
 }
 
 void RemoveRecentFile(const char* path) {
-  if (path == nullptr || SameName(path, kUntitled)) return;
+  if (path == nullptr || EqualNoCase(path, kUntitled)) return;
   RecentList list;
   ReadRecentList(list);
   for (int i = 0; i < kRecentSlots; i++) {
-    if (!SameName(path, list[i])) continue;
+    if (!EqualNoCase(path, list[i])) continue;
     for (int j = i; j < kRecentSlots - 1; j++) memcpy(list[j], list[j + 1], kSettingTextSize);
     list[kRecentSlots - 1][0] = '\0';
     WriteRecentList(list);
@@ -80,9 +72,9 @@ void RebuildRecentMenu(uint32_t window, bool remove, bool insert) {
     EditMenuItem(window, kRecentCommandBase + n, "", 0, kMenuDelete);
   }
   for (int n = 1; insert && n <= shown; n++) {
-    char name[16];
+    char name[kSlotNameSize];
     char path[kSettingTextSize];
-    SlotName(n, name);
+    RecentSlotName(n, name);
     ReadMorvikText(name, path);
     if (path[0] == '\0') continue;
     // Each entry follows the one before; after an empty slot that anchor

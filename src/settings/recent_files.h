@@ -11,6 +11,10 @@ constexpr uint32_t kRecentCommandBase = 1740;
 constexpr uint32_t kResetRecentCommand = 1068;
 constexpr uint32_t kOpenCommand = 1051;
 
+// The registry value of slot 1 to 8: "File1" to "File8".
+constexpr int kSlotNameSize = 16;
+void RecentSlotName(int slot, char* name);
+
 // Puts `path` at the front of the list; an entry of the same name (in any
 // case) moves up, else the oldest drops off. Nothing changes for the name
 // already first, for "(Untitled)" and for an empty path.

@@ -93,6 +93,12 @@ void WriteMorvikText(const char* name, const char* text) {
   WriteSetting(kRootCurrentUser, path, kSettingText, text, 0);
 }
 
+void DeleteMorvikSetting(const char* name) {
+  char path[kSettingTextSize];
+  MorvikPath(name, path);
+  DeleteSetting(kRootCurrentUser, path);
+}
+
 void ReadEditor(char* editor) {
   ReadMorvikText("Editor", editor);
   if (editor[0] == '\0') strcpy(editor, "notepad.exe");

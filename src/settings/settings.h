@@ -57,6 +57,8 @@ int32_t ReadMorvikNumber(const char* name, int32_t fallback);
 // Writes "SOFTWARE\\Morvik\\<name>" as a number or a text.
 void WriteMorvikNumber(const char* name, int32_t number);
 void WriteMorvikText(const char* name, const char* text);
+// Deletes the value "SOFTWARE\\Morvik\\<name>".
+void DeleteMorvikSetting(const char* name);
 // Reads "SOFTWARE\\Morvik\\<name>" as a text into a 256-byte buffer.
 void ReadMorvikText(const char* name, char* buffer);
 

@@ -24,6 +24,13 @@ int FindNoCase(const char* text, const char* part) {
   return FindFrom(text, 0, part);
 }
 
+bool EqualNoCase(const char* a, const char* b) {
+  for (; *a != '\0' && *b != '\0'; a++, b++) {
+    if (Lower(*a) != Lower(*b)) return false;
+  }
+  return *a == *b;
+}
+
 int ReplaceAllNoCase(char* text, size_t capacity, const char* part, const char* replacement) {
   if (text == nullptr || part == nullptr || replacement == nullptr || capacity == 0) return 0;
   if (part[0] == '\0') return 0;

@@ -8,6 +8,9 @@
 // characters; -1 when there is none or either text is empty or missing.
 int FindNoCase(const char* text, const char* part);
 
+// Whether the two texts are equal when lower-cased.
+bool EqualNoCase(const char* a, const char* b);
+
 // Replaces every occurrence of `part` in `text` by `replacement`, in place,
 // and returns the number of replacements (0 when any argument is missing).
 // A replacement is never searched again. `capacity` is the size of the

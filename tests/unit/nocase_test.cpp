@@ -36,6 +36,25 @@ TEST(FindNoCaseTest, FindsTheFirstOccurrenceIgnoringCase) {
   }
 }
 
+TEST(EqualNoCaseTest, ComparesWholeTextsIgnoringCase) {
+  const struct {
+    const char* a;
+    const char* b;
+    bool equal;
+  } cases[] = {
+      {"C:\\Rec\\Demo.MVX", "c:\\rec\\demo.mvx", true},
+      {"", "", true},
+      {"demo.mvx", "demo.mvx ", false},  // a prefix is not equal
+      {"demo", "", false},
+      {"a", "b", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.a) + " / " + c.b);
+    EXPECT_EQ(EqualNoCase(c.a, c.b), c.equal);
+    EXPECT_EQ(EqualNoCase(c.b, c.a), c.equal);
+  }
+}
+
 // Runs ReplaceAllNoCase on a heap buffer of exactly `capacity` bytes, so the
 // sanitizer sees any write past it.
 std::pair<std::string, int> Replaced(const std::string& text, size_t capacity, const char* part,
