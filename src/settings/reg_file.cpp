@@ -1,5 +1,6 @@
 #include "settings/reg_file.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -14,32 +15,34 @@ namespace {
 constexpr int kRegLineSize = 1024;
 constexpr int kHexBytesPerLine = 21;
 
-}  // namespace
-
-bool WriteRegKeyLine(const char* file, const char* key) {
+// Formats one line and appends it. A line that does not fit is not written
+// at all: a cut one would name another key or hold another value.
+__attribute__((format(printf, 2, 3))) bool WriteFittingLine(const char* file, const char* format,
+                                                            ...) {
   char line[kRegLineSize];
-  int length = snprintf(line, sizeof line, "\r\n[HKEY_CURRENT_USER\\%s]", key);
-  // A line that does not fit is not written at all: a cut one would name
-  // another key.
+  va_list args;
+  va_start(args, format);
+  int length = vsnprintf(line, sizeof line, format, args);
+  va_end(args);
   if (length < 0 || length >= kRegLineSize) return false;
   return WriteWholeLine(file, line);
 }
 
+}  // namespace
+
+bool WriteRegKeyLine(const char* file, const char* key) {
+  return WriteFittingLine(file, "\r\n[HKEY_CURRENT_USER\\%s]", key);
+}
+
 bool WriteRegDword(const char* file, const char* name, uint32_t value) {
-  char line[kRegLineSize];
-  int length = snprintf(line, sizeof line, "\"%s\"=dword:%08x", name, value);
-  if (length < 0 || length >= kRegLineSize) return false;
-  return WriteWholeLine(file, line);
+  return WriteFittingLine(file, "\"%s\"=dword:%08x", name, value);
 }
 
 bool WriteRegString(const char* file, const char* name, const char* text) {
   char doubled[2 * kSettingTextSize];
   snprintf(doubled, sizeof doubled, "%s", text);
   ReplaceAllNoCase(doubled, sizeof doubled, "\\", "\\\\");
-  char line[kRegLineSize];
-  int length = snprintf(line, sizeof line, "\"%s\"=\"%s\"", name, doubled);
-  if (length < 0 || length >= kRegLineSize) return false;
-  return WriteWholeLine(file, line);
+  return WriteFittingLine(file, "\"%s\"=\"%s\"", name, doubled);
 }
 
 bool WriteRegHexText(const char* file, const char* text) {
